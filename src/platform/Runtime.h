@@ -1,0 +1,84 @@
+#pragma once
+// The windowing runtime as the program uses it. Everything modal, and every
+// screen-wide service, goes through here so that tests can script it.
+#include <QString>
+#include <QStringList>
+#include <optional>
+
+class QDialog;
+
+// Button and icon codes of the message box, and the buttons it returns.
+namespace MsgBoxCode {
+inline constexpr int vbOKOnly = 0;
+inline constexpr int vbOKCancel = 1;
+inline constexpr int vbYesNoCancel = 3;
+inline constexpr int vbYesNo = 4;
+inline constexpr int vbCritical = 16;
+inline constexpr int vbQuestion = 32;
+inline constexpr int vbExclamation = 48;
+inline constexpr int vbInformation = 64;
+}  // namespace MsgBoxCode
+
+namespace MsgBoxResult {
+inline constexpr int vbOK = 1;
+inline constexpr int vbCancel = 2;
+inline constexpr int vbYes = 6;
+inline constexpr int vbNo = 7;
+}  // namespace MsgBoxResult
+
+// Screen mouse pointers.
+namespace MousePointer {
+inline constexpr int vbDefault = 0;
+inline constexpr int vbHourglass = 11;
+}  // namespace MousePointer
+
+// The error number the common dialog reports for Cancel.
+inline constexpr int cdlCancel = 32755;
+
+struct FileDialogSettings {
+  QString FileName;
+  QString DialogTitle;
+  QString Filter;  // "Shown as|pattern|Shown as|pattern..."
+  QString DefaultExt;
+  QString InitDir;
+};
+
+struct AppInfo {
+  QString Title = QStringLiteral("Torvane Edit");
+  int Major = 1;
+  int Minor = 0;
+  int Revision = 1;
+  QString Path;  // folder that holds the program
+};
+
+class Runtime {
+ public:
+  virtual ~Runtime() = default;
+
+  // Shows a message box; returns the button pressed (MsgBoxResult).
+  virtual int MsgBox(const QString& prompt, int buttons, const QString& title) = 0;
+
+  // Common file dialog. On acceptance settings.FileName is the chosen file's
+  // full name and the result is 0; Cancel returns cdlCancel and leaves it.
+  virtual int ShowOpen(FileDialogSettings& settings) = 0;
+  virtual int ShowSave(FileDialogSettings& settings) = 0;
+
+  // Shows a window modally; returns once it has been closed (unloaded).
+  virtual void ShowModal(QDialog& window) = 0;
+
+  virtual void SetMousePointer(int pointer) = 0;
+  virtual int MousePointer() const = 0;
+
+  // Plain-text clipboard. Reading an empty clipboard gives "". A clipboard
+  // that cannot be reached gives nullopt / false.
+  virtual std::optional<QString> ClipboardGetText() = 0;
+  virtual bool ClipboardSetText(const QString& text) = 0;
+
+  // Screen fonts, in the platform's order.
+  virtual QStringList ScreenFonts() = 0;
+
+  virtual const AppInfo& App() const = 0;
+
+  // Ends the program at once.
+  virtual void End() = 0;
+};

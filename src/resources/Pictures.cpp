@@ -1,0 +1,5 @@
+#include "resources/Pictures.h"
+
+namespace Pictures {
+QIcon programIcon() { return QIcon(QStringLiteral(":/pictures/program.ico")); }
+}  // namespace Pictures

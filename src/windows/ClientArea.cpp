@@ -1,0 +1,5 @@
+#include "windows/ClientArea.h"
+
+ClientArea::ClientArea(QWidget* parent) : QMdiArea(parent) {
+  setBackground(QColor(0x80, 0x80, 0xFF));  // &H00FF8080&
+}

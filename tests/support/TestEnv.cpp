@@ -1,0 +1,43 @@
+#include "TestEnv.h"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QSettings>
+
+#include "workspace/Startup.h"
+
+TestEnv::TestEnv(bool start, SystemServices* system, Registry* registry) {
+  QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settingsDir.path());
+  QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settingsDir.path());
+  runtime.app_.Path = dir.path();
+  platform.reset(new Platform{runtime, system ? *system : realSystem, settings, registry ? *registry : noRegistry});
+  program = std::make_unique<Program>(*platform);
+  frame = std::make_unique<frmMDI>(*program);
+  if (start) MDIForm_Load(*program);
+  QCoreApplication::processEvents();
+}
+
+TestEnv::~TestEnv() {
+  frame.reset();
+  QCoreApplication::processEvents();
+}
+
+QString TestEnv::writeFile(const QString& name, const QByteArray& bytes) const {
+  QFile f(path(name));
+  if (!f.open(QIODevice::WriteOnly)) qFatal("cannot write test file");
+  f.write(bytes);
+  return path(name);
+}
+
+QByteArray TestEnv::readFile(const QString& name) const {
+  QFile f(name.startsWith(QLatin1Char('/')) ? name : path(name));
+  if (!f.open(QIODevice::ReadOnly)) return QByteArray("<missing>");
+  return f.readAll();
+}
+
+QList<frmNotePad*> TestEnv::documents() const {
+  QList<frmNotePad*> live;
+  for (int i = 1; i < program->Documents.size(); ++i)
+    if (program->Documents[i] && !program->DocumentStates[i].Deleted) live.append(program->Documents[i]);
+  return live;
+}
