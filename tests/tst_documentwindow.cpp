@@ -21,6 +21,7 @@ class DocumentWindowTest : public QObject {
   void textBoxFillsTheWindow();
   void windowListNamesEveryDocument();
   void arrangeCascadeAndTile();
+  void editKeysBelongToTheActiveDocumentsMenu();
 };
 
 static QStringList captions(const QList<QAction*>& actions) {
@@ -166,6 +167,29 @@ void DocumentWindowTest::arrangeCascadeAndTile() {
   QCOMPARE(tops.size(), 3);
   QVERIFY(tops[1].x() > tops[0].x() && tops[1].y() > tops[0].y());
   QVERIFY(tops[2].x() > tops[1].x() && tops[2].y() > tops[1].y());
+}
+
+void DocumentWindowTest::editKeysBelongToTheActiveDocumentsMenu() {
+  TestEnv env;
+  CreateNewDocument(*env.program);
+  frmNotePad* one = env.doc(1);
+  frmNotePad* two = env.doc(2);
+  env.frame->activateWindow();
+  QVERIFY(QTest::qWaitForWindowActive(env.frame.get()));
+  env.frame->Activate(one);
+  one->Text1->setFocus();
+  struct Key { QAction* mine; QAction* other; Qt::Key key; Qt::KeyboardModifiers mods; };
+  const QList<Key> keys = {{one->mnuEditCut, two->mnuEditCut, Qt::Key_X, Qt::ControlModifier},
+                           {one->mnuEditCopy, two->mnuEditCopy, Qt::Key_C, Qt::ControlModifier},
+                           {one->mnuEditPaste, two->mnuEditPaste, Qt::Key_V, Qt::ControlModifier},
+                           {one->mnuEditDelete, two->mnuEditDelete, Qt::Key_Delete, Qt::NoModifier}};
+  for (const Key& k : keys) {
+    QSignalSpy mine(k.mine, &QAction::triggered);
+    QSignalSpy other(k.other, &QAction::triggered);
+    QTest::keyClick(one->Text1, k.key, k.mods);
+    QCOMPARE(mine.count(), 1);
+    QCOMPARE(other.count(), 0);
+  }
 }
 
 QTEST_MAIN(DocumentWindowTest)
