@@ -40,11 +40,37 @@ class Codepage1252Validator : public QValidator {
   }
 };
 
+// A frame filled with its background colour, an etched line around it and
+// its caption on the top line, whatever the widget style draws for a group.
+class CaptionedFrame : public QGroupBox {
+ public:
+  using QGroupBox::QGroupBox;
+
+ protected:
+  void paintEvent(QPaintEvent*) override {
+    QPainter painter(this);
+    painter.fillRect(rect(), palette().window());
+    const QFontMetrics metrics(font());
+    const QRect line = rect().adjusted(0, metrics.height() / 2, -1, -1);
+    painter.setPen(palette().color(QPalette::Dark));
+    painter.drawRect(line.adjusted(0, 0, -1, -1));
+    painter.setPen(palette().color(QPalette::Light));
+    painter.drawRect(line.adjusted(1, 1, 0, 0));
+    const QRect caption(6, 0, metrics.horizontalAdvance(title()) + 4, metrics.height());
+    painter.fillRect(caption, palette().window());
+    painter.setPen(palette().color(QPalette::WindowText));
+    painter.drawText(caption, Qt::AlignCenter | Qt::TextShowMnemonic, title());
+  }
+};
+
 void setGrey(QWidget* widget) {
   QPalette palette = widget->palette();
   palette.setColor(QPalette::Window, QColor(0xC0, 0xC0, 0xC0));
   palette.setColor(QPalette::WindowText, Qt::black);
+  palette.setColor(QPalette::Dark, QColor(0x80, 0x80, 0x80));
+  palette.setColor(QPalette::Light, Qt::white);
   widget->setPalette(palette);
+  widget->setBackgroundRole(QPalette::Window);  // buttons would fill with their button colour
   widget->setAutoFillBackground(true);
 }
 }  // namespace
@@ -81,7 +107,7 @@ frmFind::frmFind(Program& program, QWidget* parent)
   cmdcancel->setAutoDefault(false);
   cmdcancel->setToolTip(QStringLiteral("Return to Notepad"));
 
-  Frame1 = new QGroupBox(QStringLiteral("Direction"), this);
+  Frame1 = new CaptionedFrame(QStringLiteral("Direction"), this);
   Frame1->setGeometry(twipsRect(1560, 600, 2052, 615));
   setGrey(Frame1);
 
