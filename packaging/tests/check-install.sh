@@ -15,6 +15,7 @@ for tool in "$desktop_validate" "$appstream" "$update_mime"; do
 done
 
 rm -rf "$prefix"
+unset DESTDIR
 "$cmake" --install "$build" --prefix "$prefix" >/dev/null
 
 expect_file() { [ -f "$prefix/$1" ] || fail "not installed: $1"; }
