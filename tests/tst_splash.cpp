@@ -1,4 +1,5 @@
 // The splash window: its texts, layout, clicks and keys.
+#include <QFontInfo>
 #include <QFrame>
 #include <QLabel>
 #include <QtTest>
@@ -9,6 +10,11 @@
 #include "workspace/Startup.h"
 
 namespace {
+const QStringList kCondensedStandIns = {QStringLiteral("Liberation Sans Narrow"), QStringLiteral("Nimbus Sans Narrow"),
+                                        QStringLiteral("DejaVu Sans Condensed")};
+const QStringList kSansStandIns = {QStringLiteral("Liberation Sans"), QStringLiteral("Nimbus Sans"),
+                                   QStringLiteral("DejaVu Sans")};
+
 // A shown splash whose frame loader counts its calls and notes whether the
 // splash had gone by then.
 struct ShownSplash {
@@ -128,13 +134,15 @@ void SplashTest::fixedTextsColoursAndFonts() {
   TestEnv env(false);
   frmSplash splash(*env.program, {});
   const QColor white(Qt::white), green(0, 255, 0), red(255, 0, 0);
+  const QString haett = QStringLiteral("Haettenschweiler");
   struct Expected { QLabel* label; QString text; QString face; int pixels; int weight; QColor colour; bool opaque; };
   const Expected expected[] = {
-      {splash.lblCompanyProduct, QStringLiteral("Brellin Design:"), QStringLiteral("Haettenschweiler"), 24, 800, white, true},
-      {splash.lblProductName, QStringLiteral("Torvane Edit"), QStringLiteral("Haettenschweiler"), 43, 800, green, true},
-      {splash.lblPlatform, QStringLiteral("For Windows 95/98"), QStringLiteral("Haettenschweiler"), 21, 800, white, true},
-      {splash.lblTitle, QStringLiteral("(click to enter)"), QStringLiteral("MS Sans Serif"), 11, QFont::Bold, white, false},
-      {splash.lbltome, QStringLiteral("Version 1.01"), QStringLiteral("Haettenschweiler"), 19, 800, white, true},
+      {splash.lblCompanyProduct, QStringLiteral("Brellin Design:"), haett, 24, 800, white, true},
+      {splash.lblProductName, QStringLiteral("Torvane Edit"), haett, 43, 800, green, true},
+      {splash.lblPlatform, QStringLiteral("For Windows 95/98"), haett, 21, 800, white, true},
+      {splash.lblTitle, QStringLiteral("(click to enter)"), QStringLiteral("MS Sans Serif"), 11, QFont::Bold, white,
+       false},
+      {splash.lbltome, QStringLiteral("Version 1.01"), haett, 19, 800, white, true},
       {splash.lblWarninguagain, QStringLiteral("WARNING:"), QStringLiteral("Arial"), 12, QFont::Bold, red, true},
       {splash.lblWarning,
        QStringLiteral("This is just a test program the author is not responsible for any damage caused by this "
@@ -149,6 +157,10 @@ void SplashTest::fixedTextsColoursAndFonts() {
     QCOMPARE(e.label->palette().color(QPalette::WindowText), e.colour);
     QCOMPARE(e.label->autoFillBackground(), e.opaque);
     if (e.opaque) QCOMPARE(e.label->palette().color(QPalette::Window), QColor(Qt::black));
+    // A face this machine has stands in: condensed for the display face.
+    const QString shown = QFontInfo(e.label->font()).family();
+    const QStringList standIns = e.face == haett ? kCondensedStandIns : kSansStandIns;
+    QVERIFY2(standIns.contains(shown), qPrintable(e.face + QStringLiteral(" shown as ") + shown));
   }
   QVERIFY(splash.lblWarning->wordWrap());
   QVERIFY(splash.lbltome->alignment() & Qt::AlignRight);

@@ -48,10 +48,14 @@ frmAbout1::frmAbout1(Program& program) : program_(program) {
   cmdSysInfo->setVisible(false);
   setTabOrder(cmdOK, cmdSysInfo);
 
-  lblTitle = makeLabel(this, QStringLiteral("lblTitle"), fromTwips(1440, 240, 3975, 495), QStringLiteral("Application Title"), font, kGreen);
-  Label1 = makeLabel(this, QStringLiteral("Label1"), fromTwips(1440, 720, 3975, 255), QStringLiteral("Version"), font, kGreen);
-  lblDescription = makeLabel(this, QStringLiteral("lblDescription"), fromTwips(1440, 1080, 3975, 1215), kDescription, font, kGreen);
-  lblDisclaimer = makeLabel(this, QStringLiteral("lblDisclaimer"), fromTwips(240, 2520, 3870, 1065), kDisclaimer, font, kRed, Qt::black);
+  lblTitle = makeLabel(this, QStringLiteral("lblTitle"), fromTwips(1440, 240, 3975, 495),
+                       QStringLiteral("Application Title"), font, kGreen);
+  Label1 = makeLabel(this, QStringLiteral("Label1"), fromTwips(1440, 720, 3975, 255), QStringLiteral("Version"),
+                     font, kGreen);
+  lblDescription = makeLabel(this, QStringLiteral("lblDescription"), fromTwips(1440, 1080, 3975, 1215),
+                             kDescription, font, kGreen);
+  lblDisclaimer = makeLabel(this, QStringLiteral("lblDisclaimer"), fromTwips(240, 2520, 3870, 1065), kDisclaimer,
+                            font, kRed, Qt::black);
 
   picIcon = new QLabel(this);
   picIcon->setObjectName(QStringLiteral("picIcon"));
@@ -80,9 +84,10 @@ void frmAbout1::paintEvent(QPaintEvent* event) {
   QDialog::paintEvent(event);
   // Line1(1) and Line1(0): a grey line over a white one, the etched separator.
   QPainter painter(this);
-  painter.fillRect(QRect(QPoint(twipsToPixels(90), twipsToPixels(2445)), QPoint(twipsToPixels(5654), twipsToPixels(2445))),
+  const int right = twipsToPixels(5654);
+  painter.fillRect(QRect(QPoint(twipsToPixels(90), twipsToPixels(2445)), QPoint(right, twipsToPixels(2445))),
                    QColor(128, 128, 128));
-  painter.fillRect(QRect(QPoint(twipsToPixels(105), twipsToPixels(2460)), QPoint(twipsToPixels(5654), twipsToPixels(2460) + 1)),
+  painter.fillRect(QRect(QPoint(twipsToPixels(105), twipsToPixels(2460)), QPoint(right, twipsToPixels(2460) + 1)),
                    Qt::white);
 }
 
