@@ -121,8 +121,8 @@ void AboutTest::backgroundAndEtchedSeparator() {
   struct Pixel { int x, y; QRgb colour; };
   const Pixel pixels[] = {
       {200, 5, black},   {100, 162, black}, {100, 163, grey}, {100, 164, white}, {100, 165, white},
-      {100, 166, black}, {5, 163, black},   {6, 163, grey},   {376, 163, grey},  {377, 163, black},
-      {6, 164, black},   {7, 164, white},   {376, 165, white}, {377, 165, black}, {380, 240, black},
+      {100, 166, black}, {5, 163, black},   {6, 163, grey},   {377, 163, grey},  {378, 163, black},
+      {6, 164, black},   {7, 164, white},   {377, 165, white}, {378, 165, black}, {380, 240, black},
   };
   for (const Pixel& p : pixels)
     QVERIFY2(shot.pixel(p.x, p.y) == p.colour,

@@ -95,7 +95,7 @@ void FindDialogTest::window() {
   QVERIFY(dialog.windowFlags() & Qt::FramelessWindowHint);
   QCOMPARE(dialog.size(), twips(0, 0, 4950, 1395).size());
   QCOMPARE(dialog.font().family(), QStringLiteral("MS Sans Serif"));
-  QCOMPARE(dialog.font().pointSizeF(), 8.25);
+  QCOMPARE(dialog.font().pixelSize(), 11);  // 8.25 pt at 96 dots per inch
   QVERIFY(dialog.font().bold());
   QCOMPARE(dialog.cmdcancel->font(), dialog.font());
   QCOMPARE(dialog.Label1->text(), QStringLiteral("Find Code:"));

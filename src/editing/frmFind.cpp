@@ -12,25 +12,10 @@
 #include "editing/Search.h"
 #include "platform/Codepage1252.h"
 #include "resources/Pictures.h"
+#include "windows/DesignLayout.h"
 #include "workspace/Program.h"
 
 namespace {
-// Layouts are designed in twips, 15 to a pixel.
-int px(int twips) { return (twips + 7) / 15; }
-QRect twipsRect(int left, int top, int width, int height) {
-  return QRect(px(left), px(top), px(width), px(height));
-}
-
-QFont dialogFont() {
-  QFont::insertSubstitutions(QStringLiteral("MS Sans Serif"),
-                             {QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans"),
-                              QStringLiteral("Arial")});
-  QFont font(QStringLiteral("MS Sans Serif"));
-  font.setPointSizeF(8.25);
-  font.setBold(true);
-  return font;
-}
-
 // Only what the document's code page can hold can be looked for.
 class Codepage1252Validator : public QValidator {
  public:
@@ -79,44 +64,44 @@ frmFind::frmFind(Program& program, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint), program_(program), background_(Pictures::banner()) {
   setWindowTitle(QStringLiteral("Find Code"));
   setWindowIcon(Pictures::programIcon());
-  setFont(dialogFont());
-  setFixedSize(px(4950), px(1395));
+  setFont(msSansSerif(8.25, true));
+  setFixedSize(twipsToPixels(4950), twipsToPixels(1395));
 
   Label1 = new QLabel(QStringLiteral("Find Code:"), this);
-  Label1->setGeometry(twipsRect(120, 240, 975, 255));
+  Label1->setGeometry(fromTwips(120, 240, 975, 255));
   Label1->setAutoFillBackground(false);
 
   Text1 = new QLineEdit(this);
-  Text1->setGeometry(twipsRect(1200, 120, 2415, 375));
+  Text1->setGeometry(fromTwips(1200, 120, 2415, 375));
   Text1->setToolTip(QStringLiteral("Text to Find"));
   Text1->setValidator(new Codepage1252Validator(Text1));
 
   chkCase = new QPushButton(QStringLiteral("Match Case"), this);
-  chkCase->setGeometry(twipsRect(120, 720, 1335, 495));
+  chkCase->setGeometry(fromTwips(120, 720, 1335, 495));
   chkCase->setCheckable(true);
   chkCase->setAutoDefault(false);
   chkCase->setToolTip(QStringLiteral("Case Sensitivity"));
 
   cmdFind = new QPushButton(QStringLiteral("&Find"), this);
-  cmdFind->setGeometry(twipsRect(3720, 120, 1092, 372));
+  cmdFind->setGeometry(fromTwips(3720, 120, 1092, 372));
   cmdFind->setDefault(true);
   cmdFind->setToolTip(QStringLiteral("Start Search"));
 
   cmdcancel = new QPushButton(QStringLiteral("Cancel"), this);
-  cmdcancel->setGeometry(twipsRect(3720, 600, 1092, 372));
+  cmdcancel->setGeometry(fromTwips(3720, 600, 1092, 372));
   cmdcancel->setAutoDefault(false);
   cmdcancel->setToolTip(QStringLiteral("Return to Notepad"));
 
   Frame1 = new CaptionedFrame(QStringLiteral("Direction"), this);
-  Frame1->setGeometry(twipsRect(1560, 600, 2052, 615));
+  Frame1->setGeometry(fromTwips(1560, 600, 2052, 615));
   setGrey(Frame1);
 
   optDirection[1] = new QRadioButton(QStringLiteral("&Down"), Frame1);
-  optDirection[1]->setGeometry(twipsRect(960, 240, 852, 252));
+  optDirection[1]->setGeometry(fromTwips(960, 240, 852, 252));
   optDirection[1]->setToolTip(QStringLiteral("Search to End of Document"));
   optDirection[1]->setChecked(true);
   optDirection[0] = new QRadioButton(QStringLiteral("&Up"), Frame1);
-  optDirection[0]->setGeometry(twipsRect(240, 240, 612, 252));
+  optDirection[0]->setGeometry(fromTwips(240, 240, 612, 252));
   optDirection[0]->setToolTip(QStringLiteral("Search to Beginning of Document"));
   for (QRadioButton* option : optDirection) setGrey(option);
 

@@ -12,7 +12,8 @@
 class QLabel;
 class QWidget;
 
-constexpr int twipsToPixels(int twips) { return twips / 15; }
+// Rounded to the nearest pixel.
+constexpr int twipsToPixels(int twips) { return (twips + 7) / 15; }
 QRect fromTwips(int left, int top, int width, int height);
 
 // The designed faces. Where the machine lacks one, a face it has stands in.
