@@ -128,7 +128,7 @@ void ToolbarTest::stateTable_data() {
     row("top-left edges are over it",
         QStringLiteral("down L 0 0; move L 0 0; move L -1 0; move L 0 0; move L 0 -1; up L 0 0"), "PPRPRR", 1);
     row("right and bottom edges are over it",
-        QStringLiteral("down L 10 10; move L %1 330; move L %2 330; move L %1 330; move L %1 331; move L 10 10; "
+        QStringLiteral("down L 10 10; move L %1 330; move L %2 330; move L 10 10; move L %1 331; move L 10 10; "
                        "up L 10 10")
             .arg(w, w1),
         "PPRPRPR", 1);
