@@ -65,6 +65,7 @@ void frmMDI::buildMenus() {
   mnuFileOpen = mnuFile->addAction(QStringLiteral("&Open"), this, &frmMDI::mnuFileOpen_Click);
   mnuFileExit = mnuFile->addAction(QStringLiteral("E&xit"), this, &frmMDI::mnuFileExit_Click);
   mnuFile->addSeparator();  // mnuSeparator(0), always visible
+  mnuFile->setSeparatorsCollapsible(false);  // even when it ends the menu
   mnuRecentFile = makeRecentFileItems(mnuFile, [this](int index) { mnuRecentFile_Click(index); });
 
   // Items for commands that need a document: shown, greyed, no handlers.
