@@ -2,6 +2,8 @@
 // new document window, and what a failure tells the user.
 #include <QtTest>
 
+#include <sys/stat.h>
+
 #include "DocumentSteps.h"
 #include "FaultySystem.h"
 #include "TestEnv.h"
@@ -148,6 +150,7 @@ void OpenFilesTest::unreachableNameOpensNothing_data() {
   QTest::newRow("a missing file") << QStringLiteral("missing.cog");
   QTest::newRow("a name in a missing folder") << QStringLiteral("nowhere/a.cog");
   QTest::newRow("a path through a regular file") << QStringLiteral("plain.txt/a.cog");
+  QTest::newRow("a pipe, which would block the read") << QStringLiteral("pipe");
 }
 
 void OpenFilesTest::unreachableNameOpensNothing() {
@@ -155,6 +158,7 @@ void OpenFilesTest::unreachableNameOpensNothing() {
   TestEnv env;
   QDir(env.dir.path()).mkdir(QStringLiteral("folder"));
   env.writeFile(QStringLiteral("plain.txt"), "text");
+  QCOMPARE(::mkfifo(QFile::encodeName(env.path(QStringLiteral("pipe"))).constData(), 0644), 0);
   const QString path = env.path(name);
 
   // Through the dialog: the length cannot be read.

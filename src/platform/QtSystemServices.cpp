@@ -41,7 +41,7 @@ QString unreachableCause(const QString& path, bool fileItselfMissing) {
   const QFileInfo found(existing);
   if (found.exists() && !found.isDir()) return QStringLiteral("%1 is a file, not a folder.").arg(shown(existing));
   if (existing != folder || !found.exists()) return QStringLiteral("the folder %1 does not exist.").arg(shown(folder));
-  return fileItselfMissing ? QStringLiteral("the file does not exist.") : QStringLiteral("the folder %1 cannot be reached.").arg(shown(folder));
+  return fileItselfMissing ? QStringLiteral("the file does not exist.") : QStringLiteral("no file can be created in the folder %1.").arg(shown(folder));
 }
 
 QString cause(int errnum, const QString& path, const QString& systemText, bool reading) {
