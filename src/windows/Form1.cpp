@@ -44,12 +44,6 @@ Form1::Form1(QWidget* parent) : QDialog(parent) {
   Label2->setWordWrap(true);
   Label2->setGeometry(px(1560), px(600), px(2775), px(1095));
 
-  picIcon = new QLabel(this);
-  picIcon->setPixmap(Pictures::productPicture());
-  picIcon->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-  picIcon->setGeometry(px(120), px(720), px(1200), px(750));
-  picIcon->setFocusPolicy(Qt::TabFocus);
-
   Command1 = new QPushButton(QStringLiteral("Quit"), this);
   Command1->setGeometry(px(4680), px(1200), px(1095), px(375));
   const QCursor hand = Pictures::handCursor();
@@ -58,8 +52,13 @@ Form1::Form1(QWidget* parent) : QDialog(parent) {
   Command1->setDefault(true);
   connect(Command1, &QPushButton::clicked, this, &Form1::Command1_Click);
 
-  // Tab order: the labels take no focus, so Quit comes first, then the picture.
-  setTabOrder(Command1, picIcon);
+  // Made after the button: the focus chain follows the order of making, and
+  // the tab order has Quit first (the labels take no focus), then the picture.
+  picIcon = new QLabel(this);
+  picIcon->setPixmap(Pictures::productPicture());
+  picIcon->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+  picIcon->setGeometry(px(120), px(720), px(1200), px(750));
+  picIcon->setFocusPolicy(Qt::TabFocus);
   Command1->setFocus();
 
   // The designed client area and its stored position.
