@@ -28,7 +28,9 @@ QLabel* label(QWidget* parent, const QString& text, const QColor& colour, qreal 
 
 Form1::Form1(QWidget* parent) : QDialog(parent) {
   setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
-  setWindowTitle(QString());
+  // The title bar is empty. Left truly empty, the platform fills in the
+  // application's name; a blank keeps it empty.
+  setWindowTitle(QStringLiteral(" "));
   QPalette palette = this->palette();
   palette.setColor(QPalette::Window, Qt::black);
   setPalette(palette);
