@@ -72,7 +72,7 @@ void Form1Test::labels() {
   QCOMPARE(label->palette().color(QPalette::WindowText), colour);
   QVERIFY(!label->autoFillBackground());
   QCOMPARE(label->font().family(), QStringLiteral("Haettenschweiler"));
-  QCOMPARE(label->font().pointSizeF(), points);
+  QCOMPARE(label->font().pixelSize(), qRound(points * 96 / 72));
   QCOMPARE(label->font().weight(), QFont::Weight(800));
   QCOMPARE(label->wordWrap(), wraps);
   QCOMPARE(label->focusPolicy(), Qt::NoFocus);

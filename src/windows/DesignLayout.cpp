@@ -1,5 +1,6 @@
 #include "windows/DesignLayout.h"
 
+#include <QFontInfo>
 #include <QLabel>
 
 #include "windows/TextBox.h"
@@ -41,6 +42,9 @@ QFont haettenschweiler(qreal points) {
   QFont font = documentFont();
   font.setPixelSize(pixelsForPoints(points));
   font.setWeight(QFont::Weight(800));
+  // The designed face is far narrower than any stand-in; narrowing the
+  // stand-in keeps each text inside the box drawn for it.
+  if (QFontInfo(font).family() != font.family()) font.setStretch(70);
   return font;
 }
 
