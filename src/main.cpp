@@ -11,6 +11,8 @@
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Torvane Edit"));
+  // Lets desktops match the running window to its menu entry and icon.
+  QGuiApplication::setDesktopFileName(QStringLiteral(TORVANE_APP_ID));
   QtRuntime runtime;
   QtSystemServices system;
   QtSettingsStore settings;

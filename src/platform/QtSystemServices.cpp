@@ -202,8 +202,12 @@ QDateTime QtSystemServices::Now() { return QDateTime::currentDateTime(); }
 
 QString QtSystemServices::DateTimeText(const QDateTime& when) {
   const QLocale locale;
+  // The long time as the system shows it on a clock: without the time zone
+  // that Qt's long format carries.
+  QStringList timeParts = locale.timeFormat(QLocale::LongFormat).split(QLatin1Char(' '));
+  timeParts.removeIf([](const QString& part) { return !part.isEmpty() && part.count(QLatin1Char('t')) == part.size(); });
   return locale.toString(when.date(), QLocale::ShortFormat) + QLatin1Char(' ') +
-         locale.toString(when.time(), QLocale::LongFormat);
+         locale.toString(when.time(), timeParts.join(QLatin1Char(' ')));
 }
 
 QString QtSystemServices::UCase(const QString& text) {
