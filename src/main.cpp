@@ -1,9 +1,9 @@
 #include <QApplication>
 
-#include "platform/NoRegistry.h"
 #include "platform/QtRuntime.h"
 #include "platform/QtSettingsStore.h"
 #include "platform/QtSystemServices.h"
+#include "platform/SystemRegistry.h"
 #include "windows/frmMDI.h"
 #include "workspace/Program.h"
 #include "workspace/Startup.h"
@@ -14,7 +14,7 @@ int main(int argc, char** argv) {
   QtRuntime runtime;
   QtSystemServices system;
   QtSettingsStore settings;
-  NoRegistry registry;
+  SystemRegistry registry;
   Platform platform{runtime, system, settings, registry};
   Program program(platform);
   frmMDI frame(program);

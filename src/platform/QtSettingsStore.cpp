@@ -5,17 +5,22 @@
 
 #include <algorithm>
 
+// A store that cannot be reached never stops the program: reading gives what
+// could be read (nothing when the file cannot be opened; the readable part of
+// a damaged file), and a failed write only reports false.
+
+namespace {
+QString keyPath(const QString& section, const QString& key) { return section + QLatin1Char('/') + key; }
+}  // namespace
 
 QString QtSettingsStore::GetSetting(const QString& app, const QString& section, const QString& key) {
   QSettings settings(QSettings::NativeFormat, QSettings::UserScope, app);
-  if (settings.status() != QSettings::NoError) return QString();
-  return settings.value(section + QLatin1Char('/') + key).toString();
+  return settings.value(keyPath(section, key)).toString();
 }
 
 QList<QPair<QString, QString>> QtSettingsStore::GetAllSettings(const QString& app, const QString& section) {
   QSettings settings(QSettings::NativeFormat, QSettings::UserScope, app);
   QList<QPair<QString, QString>> pairs;
-  if (settings.status() != QSettings::NoError) return pairs;
   settings.beginGroup(section);
   QStringList keys = settings.childKeys();
   // The store keeps no creation order; numbered keys sort as they were made.
@@ -29,7 +34,8 @@ QList<QPair<QString, QString>> QtSettingsStore::GetAllSettings(const QString& ap
 bool QtSettingsStore::SaveSetting(const QString& app, const QString& section, const QString& key,
                                   const QString& value) {
   QSettings settings(QSettings::NativeFormat, QSettings::UserScope, app);
-  settings.setValue(section + QLatin1Char('/') + key, value);
+  settings.setValue(keyPath(section, key), value);
   settings.sync();
-  return settings.status() == QSettings::NoError;
+  // A format error describes what was read before; the value was written.
+  return settings.status() != QSettings::AccessError;
 }

@@ -4,6 +4,7 @@
 #include "recent/RecentMenuItems.h"
 
 class Program;
+class QAction;
 
 // Adds a file to the stored list unless it is listed, then refreshes the menus.
 void RememberRecentFile(Program& program, const QString& FileName);
@@ -15,3 +16,8 @@ void StoreRecentFiles(Program& program, const QString& FileName);
 void RefreshRecentMenus(Program& program);
 // What a recent-file entry does when chosen: opens the file it names.
 void OpenRecentFile(Program& program, const QString& FileName);
+
+// The caption of a recent-file entry: the file name exactly as stored (the
+// menu shows it with "&" escaped so that no letter turns into an access key).
+QString RecentFileCaption(const QAction* entry);
+void SetRecentFileCaption(QAction* entry, const QString& FileName);

@@ -1,11 +1,28 @@
 #include "resources/Pictures.h"
 
+// The pictures live in a static library; nothing else references its resource data, so the
+// linker would drop it unless it is registered explicitly (from the global namespace).
+static void registerPictureResources() { Q_INIT_RESOURCE(resources); }
+
 namespace Pictures {
-QIcon programIcon() { return QIcon(QStringLiteral(":/pictures/program.ico")); }
-QPixmap banner() { return QPixmap(QStringLiteral(":/pictures/banner.jpg")); }
-QPixmap statusBarClouds() { return QPixmap(QStringLiteral(":/pictures/clouds.bmp")); }
-QPixmap productPicture() { return QPixmap(QStringLiteral(":/pictures/product.gif")); }
-QCursor handCursor() { return QCursor(QPixmap(QStringLiteral(":/pictures/hand.cur")), 12, 1); }
-QIcon quitIcon() { return QIcon(QStringLiteral(":/pictures/quit.ico")); }
-QPixmap toolbarPicture(const QString& name) { return QPixmap(QStringLiteral(":/pictures/%1.bmp").arg(name)); }
+
+void registerResources() {
+  static const bool registered = (registerPictureResources(), true);
+  (void)registered;
+}
+
+namespace {
+QString path(const QString& name) {
+  registerResources();
+  return QStringLiteral(":/pictures/") + name;
+}
+}  // namespace
+
+QIcon programIcon() { return QIcon(path(QStringLiteral("program.ico"))); }
+QPixmap banner() { return QPixmap(path(QStringLiteral("banner.jpg"))); }
+QPixmap statusBarClouds() { return QPixmap(path(QStringLiteral("clouds.bmp"))); }
+QPixmap productPicture() { return QPixmap(path(QStringLiteral("product.gif"))); }
+QCursor handCursor() { return QCursor(QPixmap(path(QStringLiteral("hand.cur"))), 12, 1); }
+QIcon quitIcon() { return QIcon(path(QStringLiteral("quit.ico"))); }
+QPixmap toolbarPicture(const QString& name) { return QPixmap(path(name + QStringLiteral(".bmp"))); }
 }  // namespace Pictures

@@ -6,6 +6,10 @@
 #include <QString>
 
 namespace Pictures {
+// Makes the :/pictures/ resources available; every function below does it first. Code that
+// opens a picture by its resource path itself (":/pictures/banner.jpg") calls this before.
+void registerResources();
+
 QIcon programIcon();          // 32 x 32, 256 colours: frame, document, find and about windows
 QPixmap banner();             // 1440 x 360 JPEG of blue and white clouds
 QPixmap statusBarClouds();    // 1440 x 360, 24-bit bitmap: the status bar's picture panel

@@ -9,6 +9,7 @@
 
 #include "recent/RecentFiles.h"
 #include "resources/Pictures.h"
+#include "windows/CheckItem.h"
 #include "windows/ClientArea.h"
 #include "windows/StatusBar.h"
 #include "windows/TextBox.h"
@@ -41,7 +42,7 @@ frmMDI::frmMDI(Program& program) : program_(program) {
   mdi_ = new ClientArea(central);
   layout->addWidget(mdi_, 1);
   setCentralWidget(central);
-  setStatusBar(new StatusBar(this));
+  setStatusBar(new StatusBar(program_, this));
 
   // The designed inner area: 7110 x 5475 twips.
   resize(7110 / 15, 5475 / 15);
@@ -64,6 +65,7 @@ void frmMDI::buildMenus() {
   mnuFileOpen = mnuFile->addAction(QStringLiteral("&Open"), this, &frmMDI::mnuFileOpen_Click);
   mnuFileExit = mnuFile->addAction(QStringLiteral("E&xit"), this, &frmMDI::mnuFileExit_Click);
   mnuFile->addSeparator();  // mnuSeparator(0), always visible
+  mnuFile->setSeparatorsCollapsible(false);  // even when it ends the menu
   mnuRecentFile = makeRecentFileItems(mnuFile, [this](int index) { mnuRecentFile_Click(index); });
 
   // Items for commands that need a document: shown, greyed, no handlers.
@@ -88,9 +90,8 @@ void frmMDI::buildMenus() {
   mnuSearch->addAction(QStringLiteral("Find Next Code"));  // mnunext
   mnuSearch->menuAction()->setEnabled(false);
   disabled(mnutools, QStringLiteral("Front"));  // mnufront
-  mnuOptionsToolbar = mnutools->addAction(QStringLiteral("Toolbar"), this, &frmMDI::mnuOptionsToolbar_Click);
-  mnuOptionsToolbar->setCheckable(true);
-  mnuOptionsToolbar->setChecked(true);
+  mnuOptionsToolbar = mnutools->addAction(QStringLiteral("Toolbar"));
+  MakeCheckItem(mnuOptionsToolbar, true, [this] { mnuOptionsToolbar_Click(); });
   mnutools->addSeparator();  // mnudvidd(0)
   cmdAbout = mnutools->addAction(QStringLiteral("About Torv-Cog"), this, &frmMDI::cmdAbout_Click);
 
@@ -171,7 +172,7 @@ void frmMDI::Arrange(int mode) {
 void frmMDI::mnuFileNew_Click() { CreateNewDocument(program_); }
 void frmMDI::mnuFileOpen_Click() { PromptOpenFile(program_); }
 void frmMDI::mnuFileExit_Click() { QuitProgram(program_); }
-void frmMDI::mnuRecentFile_Click(int Index) { OpenRecentFile(program_, mnuRecentFile[Index]->text()); }
+void frmMDI::mnuRecentFile_Click(int Index) { OpenRecentFile(program_, RecentFileCaption(mnuRecentFile[Index])); }
 void frmMDI::mnuOptionsToolbar_Click() { ToggleToolbar(program_, this); }
 void frmMDI::cmdAbout_Click() { ShowAboutBox(program_); }
 void frmMDI::Command1_Click() { QuitProgram(program_); }

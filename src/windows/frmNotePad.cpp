@@ -9,6 +9,7 @@
 #include "editing/Search.h"
 #include "recent/RecentFiles.h"
 #include "recent/RecentMenuItems.h"
+#include "windows/CheckItem.h"
 #include "windows/TextBox.h"
 #include "windows/Toolbar.h"
 #include "windows/frmAbout1.h"
@@ -77,9 +78,8 @@ void frmNotePad::buildMenus() {
   mnuFont = mnutools->addMenu(QStringLiteral("&Font"));
   mnuFontName.append(mnuFont->addAction(QStringLiteral("FontName")));
   connect(mnuFontName[0], &QAction::triggered, this, [this] { mnuFontName_Click(0); });
-  mnuOptionsToolbar = item(mnutools, QStringLiteral("Toolbar"), &frmNotePad::mnuOptionsToolbar_Click, this);
-  mnuOptionsToolbar->setCheckable(true);
-  mnuOptionsToolbar->setChecked(true);
+  mnuOptionsToolbar = mnutools->addAction(QStringLiteral("Toolbar"));
+  MakeCheckItem(mnuOptionsToolbar, true, [this] { mnuOptionsToolbar_Click(); });
   mnutools->addSeparator();  // mnudvid
   cmdAbout = item(mnutools, QStringLiteral("About Torv-Edit"), &frmNotePad::cmdAbout_Click, this);
 
@@ -163,7 +163,7 @@ void frmNotePad::mnuFileClose_Click() { UnloadDocument(program_, *this); }
 void frmNotePad::mnuFileSave_Click() { SaveDocument(program_, *this); }
 void frmNotePad::mnuFileSaveAs_Click() { SaveDocumentAs(program_, *this); }
 void frmNotePad::mnuFileExit_Click() { QuitProgram(program_); }
-void frmNotePad::mnuRecentFile_Click(int Index) { OpenRecentFile(program_, mnuRecentFile[Index]->text()); }
+void frmNotePad::mnuRecentFile_Click(int Index) { OpenRecentFile(program_, RecentFileCaption(mnuRecentFile[Index])); }
 
 void frmNotePad::mnuEditCut_Click() { CutSelection(program_); }
 void frmNotePad::mnuEditCopy_Click() { CopySelection(program_); }

@@ -2,14 +2,38 @@
 
 #include <QMdiSubWindow>
 
+#include "platform/Runtime.h"
+#include "recent/RecentFiles.h"
+#include "windows/Form1.h"
 #include "windows/Toolbar.h"
 #include "windows/frmMDI.h"
 #include "windows/frmNotePad.h"
 #include "workspace/DocumentTable.h"
 #include "workspace/Program.h"
-#include "recent/RecentFiles.h"
+#include "workspace/SaveFiles.h"
 
-void QueryUnloadDocument(Program&, frmNotePad&, bool& Cancel) { Cancel = false; }
+QString SaveQuestionText(const QString& caption) {
+  return QStringLiteral("The text in [") + caption + QStringLiteral("] has changed.") + QStringLiteral("\r\n") +
+         QStringLiteral("Do you want to save the changes?");
+}
+
+void QueryUnloadDocument(Program& program, frmNotePad& document, bool& Cancel) {
+  Cancel = false;
+  if (!StateOf(program, document).Changed) return;
+  const int answer = program.runtime().MsgBox(SaveQuestionText(document.Caption()),
+                                              MsgBoxCode::vbYesNoCancel | MsgBoxCode::vbExclamation,
+                                              program.frame->windowTitle());
+  if (answer == MsgBoxResult::vbNo) return;
+  if (answer != MsgBoxResult::vbYes) {
+    Cancel = true;
+    return;
+  }
+  // Yes: the document closes only once its text is safely written. A
+  // cancelled save dialog or a failed write keeps it open (and stops a quit).
+  const QString F = IsUntitledCaption(document.Caption()) ? PromptSaveFileName(program, QStringLiteral("untitled.txt"))
+                                                          : DocumentFileName(document);
+  Cancel = F.isEmpty() || !WriteDocumentFile(program, document, F);
+}
 
 void DocumentUnloaded(Program& program, frmNotePad& document) {
   StateOf(program, document).Deleted = True16;
@@ -45,4 +69,11 @@ void FrameUnloaded(Program& program) {
   if (!AnyDocumentsOpen(program)) program.runtime().End();
 }
 
-void QuitProgram(Program& program) { program.frame->close(); }
+void QuitProgram(Program& program) {
+  {
+    // A fresh quit window every time, released as soon as it has closed.
+    Form1 quitWindow;
+    program.runtime().ShowModal(quitWindow);
+  }
+  program.frame->close();
+}

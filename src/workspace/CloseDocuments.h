@@ -1,6 +1,10 @@
 #pragma once
+#include <QString>
 class Program;
 class frmNotePad;
+
+// The question a changed document asks before it closes.
+QString SaveQuestionText(const QString& caption);
 
 // A document window is about to close: may ask the save question and cancel.
 void QueryUnloadDocument(Program& program, frmNotePad& document, bool& Cancel);
