@@ -17,13 +17,20 @@ constexpr int kDocumentsPerWeighing = 20;
 template <class Step>
 bool timeOneDocument(benchmark::State& state, TestEnv& env, Step step, int expectedLength) {
   const QList<frmNotePad*> before = env.documents();
+  PaintWatch watch;
   const double seconds = secondsOf([&] {
     step();
-    settle();
+    paintPending();
   });
   frmNotePad* added = documentAddedSince(env, before);
+  const bool painted = added && watch.painted(added->Text1);
+  drain();
   if (!added) {
     state.SkipWithError("no document window was added");
+    return false;
+  }
+  if (!painted) {
+    state.SkipWithError("the new document was not painted");
     return false;
   }
   if (added->Text1->Length() != expectedLength) {
@@ -56,7 +63,7 @@ void weighDocuments(benchmark::State& state, TestEnv& env, Step step) {
     const qint64 start = residentBytes();
     for (int i = 0; i < kDocumentsPerWeighing; ++i) {
       step();
-      settle();
+      drain();
     }
     const qint64 grown = residentBytes() - start;
     if (liveCount(env) != before + kDocumentsPerWeighing) {

@@ -52,7 +52,7 @@ void registerSaveBenchmarks(Workbench& bench) {
         return;
       }
       state.SetIterationTime(seconds);
-      settle();
+      drain();
       env.runtime.pointerHistory.clear();
     }
   })->UseManualTime()->Unit(benchmark::kMillisecond);

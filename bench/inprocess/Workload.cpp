@@ -58,11 +58,13 @@ std::unique_ptr<TestEnv> startProgram() {
   auto env = std::make_unique<TestEnv>(false);
   env->runtime.fonts = QFontDatabase::families();
   MDIForm_Load(*env->program);
-  settle();
+  drain();
   return env;
 }
 
-void settle() {
+void paintPending() { QCoreApplication::sendPostedEvents(); }
+
+void drain() {
   QCoreApplication::sendPostedEvents();
   QCoreApplication::processEvents();
   QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
@@ -79,7 +81,7 @@ frmNotePad* documentAddedSince(const TestEnv& env, const QList<frmNotePad*>& bef
 bool closeDocument(TestEnv& env, frmNotePad* document) {
   const int before = liveCount(env);
   UnloadDocument(*env.program, *document);
-  settle();
+  drain();
   // What the scripted runtime recorded is of no use here; keep it small.
   env.runtime.messages.clear();
   env.runtime.pointerHistory.clear();
@@ -89,10 +91,20 @@ bool closeDocument(TestEnv& env, frmNotePad* document) {
 void keepLive(TestEnv& env, int count) {
   while (liveCount(env) < count) {
     CreateNewDocument(*env.program);
-    settle();
+    drain();
   }
   while (liveCount(env) > count)
     if (!closeDocument(env, env.documents().constLast())) break;
+}
+
+PaintWatch::PaintWatch() { QCoreApplication::instance()->installEventFilter(this); }
+PaintWatch::~PaintWatch() { QCoreApplication::instance()->removeEventFilter(this); }
+
+bool PaintWatch::eventFilter(QObject* watched, QEvent* event) {
+  // A text box paints in its viewport.
+  if (event->type() == QEvent::Paint && watched->parent() && watched->parent()->inherits("TextBox"))
+    painted_.insert(watched->parent());
+  return false;
 }
 
 qint64 residentBytes() {

@@ -4,6 +4,8 @@
 // every document window fills a font menu from them), and the small steps
 // each measurement repeats.
 #include <QByteArray>
+#include <QObject>
+#include <QSet>
 #include <QString>
 #include <chrono>
 #include <memory>
@@ -20,9 +22,12 @@ inline constexpr char kMarker[] = "FarEndMarker";
 // A started program, like TestEnv's, whose runtime lists the real fonts.
 std::unique_ptr<TestEnv> startProgram();
 
-// Lets the program finish what the user would wait for: layout, painting,
-// windows deleted after closing.
-void settle();
+// Delivers what the user waits for after a command: the events it posted,
+// layout and painting included. Background work (the text box wrapping the
+// lines nobody sees yet, in short idle steps) is left for drain().
+void paintPending();
+// Everything pending, background work and windows deleted after closing too.
+void drain();
 
 // Closes a document window as its Close item does; false when it stayed open.
 bool closeDocument(TestEnv& env, frmNotePad* document);
@@ -31,6 +36,20 @@ void keepLive(TestEnv& env, int count);
 int liveCount(const TestEnv& env);
 // The live document that is not among `before`, or nullptr.
 frmNotePad* documentAddedSince(const TestEnv& env, const QList<frmNotePad*>& before);
+
+// Watches, while it lives, for text boxes being painted.
+class PaintWatch : public QObject {
+ public:
+  PaintWatch();
+  ~PaintWatch() override;
+  bool painted(const TextBox* box) const { return painted_.contains(box); }
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  QSet<const QObject*> painted_;
+};
 
 // Resident memory of this process, in bytes.
 qint64 residentBytes();
