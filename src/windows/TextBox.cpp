@@ -27,6 +27,13 @@ TextBox::TextBox(QWidget* parent) : QsciScintilla(parent) {
   setEolMode(QsciScintilla::EolWindows);
   setEolVisibility(false);
   setWrapMode(QsciScintilla::WrapWord);
+  // No annotations are ever shown; while they are displayable, every insert
+  // lays out each inserted line at once to size them (a whole file's worth).
+  setAnnotationDisplay(QsciScintilla::AnnotationHidden);
+  // Keep the laid-out lines of the visible page only: the default ends up
+  // holding every wrapped line of the document, over 1 MiB for a 65000-byte
+  // file, and repaints of the page are quicker this way too.
+  SendScintilla(SCI_SETLAYOUTCACHE, SC_CACHE_PAGE);
   SendScintilla(SCI_SETHSCROLLBAR, 0L);
   SendScintilla(SCI_SETVSCROLLBAR, 1L);
   for (int margin = 0; margin < 5; ++margin) setMarginWidth(margin, 0);
