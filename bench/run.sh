@@ -22,9 +22,9 @@ export XDG_CONFIG_HOME="$OUT/config"
 mkdir -p "$XDG_CONFIG_HOME"
 
 if [ "$QUICK" = 1 ]; then
-  RUNS=3 WARMUP=1 REPS=3 MIN_TIME=0.01
+  RUNS=3 ROUNDS=1 REPS=3 MIN_TIME=0.01
 else
-  RUNS=20 WARMUP=3 REPS=10 MIN_TIME=0.5
+  RUNS=20 ROUNDS=4 REPS=10 MIN_TIME=0.5
 fi
 
 bin=$(cd "$BUILD" && pwd)
@@ -37,14 +37,18 @@ run_logged() {  # name, command...: output to a log, shown when the step fails
   fi
 }
 
-echo "bench: start-up and memory, $RUNS runs of each program (hyperfine)..." >&2
-run_logged startup hyperfine -N --runs "$RUNS" --warmup "$WARMUP" --ignore-failure --style basic \
-  --export-json "$OUT/startup.json" \
-  --command-name bare "env LD_PRELOAD=$probe TORVANE_PROBE_OUT=$OUT/memory-bare.txt $bin/bench/torvane-bare" \
-  --command-name editor "env LD_PRELOAD=$probe TORVANE_PROBE_OUT=$OUT/memory-editor.txt $bin/torvane-edit"
-for f in "$OUT"/memory-*.txt; do  # the warm-up runs wrote their lines first
-  [ -f "$f" ] || continue
-  tail -n "$RUNS" "$f" >"$f.timed" && mv "$f.timed" "$f"
+echo "bench: start-up and memory, $RUNS runs of each program in $ROUNDS rounds (hyperfine)..." >&2
+bare="$bin/bench/torvane-bare"
+editor="$bin/torvane-edit"
+# Once each untimed, so that the first timed run finds the files cached.
+LD_PRELOAD="$probe" "$bare" >/dev/null 2>&1 || true
+LD_PRELOAD="$probe" "$editor" >/dev/null 2>&1 || true
+# Rounds that take turns, so that a change in the machine's load meets both.
+for round in $(seq 1 "$ROUNDS"); do
+  run_logged "startup-$round" hyperfine -N --runs "$((RUNS / ROUNDS))" --ignore-failure --style basic \
+    --export-json "$OUT/startup-$round.json" \
+    --command-name bare "env LD_PRELOAD=$probe TORVANE_PROBE_OUT=$OUT/memory-bare.txt $bare" \
+    --command-name editor "env LD_PRELOAD=$probe TORVANE_PROBE_OUT=$OUT/memory-editor.txt $editor"
 done
 
 echo "bench: in-process figures, $REPS repetitions each (Google Benchmark)..." >&2

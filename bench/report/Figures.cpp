@@ -41,28 +41,40 @@ double median(QVector<double> values) {
   return n % 2 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2;
 }
 
-QMap<QString, Figure> readHyperfine(const QString& path) {
+QMap<QString, Figure> readHyperfine(const QStringList& paths) {
   QMap<QString, Figure> figures;
-  QString error;
-  const std::optional<QJsonObject> root = readJson(path, error);
-  if (!root) {
-    figures.insert(QString(), Figure{std::nullopt, 0, error});
+  if (paths.isEmpty()) {
+    figures.insert(QString(), Figure{std::nullopt, 0, QStringLiteral("no start-up results")});
     return figures;
   }
-  for (const QJsonValue& result : (*root)[QLatin1String("results")].toArray()) {
-    const QJsonObject r = result.toObject();
-    QVector<double> times;
-    for (const QJsonValue& t : r[QLatin1String("times")].toArray()) times.append(t.toDouble());
+  QMap<QString, QVector<double>> times;
+  QMap<QString, QString> errors;
+  for (const QString& path : paths) {
+    QString error;
+    const std::optional<QJsonObject> root = readJson(path, error);
+    if (!root) {
+      figures.insert(QString(), Figure{std::nullopt, 0, error});
+      return figures;
+    }
+    for (const QJsonValue& result : (*root)[QLatin1String("results")].toArray()) {
+      const QJsonObject r = result.toObject();
+      const QString command = r[QLatin1String("command")].toString();
+      for (const QJsonValue& t : r[QLatin1String("times")].toArray()) times[command].append(t.toDouble());
+      // A run that did not end normally (the probe's time-out) fails the figure.
+      for (const QJsonValue& code : r[QLatin1String("exit_codes")].toArray())
+        if (code.toInt() != 0) errors[command] = QStringLiteral("the program did not paint its window");
+    }
+  }
+  for (auto it = times.cbegin(); it != times.cend(); ++it) {
     Figure f;
-    f.runs = int(times.size());
-    if (times.isEmpty())
+    f.runs = int(it->size());
+    if (errors.contains(it.key()))
+      f.error = errors.value(it.key());
+    else if (it->isEmpty())
       f.error = QStringLiteral("no runs");
     else
-      f.value = median(times);
-    // A run that did not end normally (the probe's time-out) fails the figure.
-    for (const QJsonValue& code : r[QLatin1String("exit_codes")].toArray())
-      if (code.toInt() != 0) f = Figure{std::nullopt, f.runs, QStringLiteral("the program did not paint its window")};
-    figures.insert(r[QLatin1String("command")].toString(), f);
+      f.value = median(*it);
+    figures.insert(it.key(), f);
   }
   return figures;
 }

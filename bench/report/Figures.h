@@ -16,8 +16,9 @@ struct Figure {
 
 double median(QVector<double> values);
 
-// hyperfine's --export-json: the median wall time of each named command.
-QMap<QString, Figure> readHyperfine(const QString& path);
+// hyperfine's --export-json files, one per round: the median wall time of
+// each named command over the runs of all rounds.
+QMap<QString, Figure> readHyperfine(const QStringList& paths);
 // The probe's lines "VmRSS VmHWM" (KiB): the median resident memory in bytes.
 Figure readProbeMemory(const QString& path);
 // Google Benchmark's JSON with aggregates: the medians by benchmark name

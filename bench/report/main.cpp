@@ -1,6 +1,6 @@
 // Prints the benchmark table from the files the runs wrote:
 //   torvane-bench-report RESULTS_FOLDER [--quick]
-// The folder holds startup.json (hyperfine), memory-bare.txt and
+// The folder holds startup-N.json (hyperfine, one per round), memory-bare.txt and
 // memory-editor.txt (the paint probe) and inprocess.json (Google Benchmark).
 #include <QCoreApplication>
 #include <QDir>
@@ -96,7 +96,10 @@ int main(int argc, char** argv) {
   const QDir dir(args[1]);
   const bool quick = args.contains(QStringLiteral("--quick"));
 
-  const QMap<QString, Figure> startup = report::readHyperfine(dir.filePath(QStringLiteral("startup.json")));
+  QStringList rounds;
+  for (const QString& name : dir.entryList({QStringLiteral("startup-*.json")}, QDir::Files, QDir::Name))
+    rounds.append(dir.filePath(name));
+  const QMap<QString, Figure> startup = report::readHyperfine(rounds);
   const Figure memoryBare = report::readProbeMemory(dir.filePath(QStringLiteral("memory-bare.txt")));
   const Figure memoryEditor = report::readProbeMemory(dir.filePath(QStringLiteral("memory-editor.txt")));
   const QMap<QString, Figure> inproc = report::readGoogleBenchmark(dir.filePath(QStringLiteral("inprocess.json")));
