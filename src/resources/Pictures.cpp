@@ -1,5 +1,7 @@
 #include "resources/Pictures.h"
 
+#include "resources/BitmapCorner.h"
+
 // The pictures live in a static library; nothing else references its resource data, so the
 // linker would drop it unless it is registered explicitly (from the global namespace).
 static void registerPictureResources() { Q_INIT_RESOURCE(resources); }
@@ -21,6 +23,9 @@ QString path(const QString& name) {
 QIcon programIcon() { return QIcon(path(QStringLiteral("program.ico"))); }
 QPixmap banner() { return QPixmap(path(QStringLiteral("banner.jpg"))); }
 QPixmap statusBarClouds() { return QPixmap(path(QStringLiteral("clouds.bmp"))); }
+QPixmap statusBarClouds(const QSize& corner) {
+  return QPixmap::fromImage(bitmapCorner(path(QStringLiteral("clouds.bmp")), corner));
+}
 QPixmap productPicture() { return QPixmap(path(QStringLiteral("product.gif"))); }
 QCursor handCursor() { return QCursor(QPixmap(path(QStringLiteral("hand.cur"))), 12, 1); }
 QIcon quitIcon() { return QIcon(path(QStringLiteral("quit.ico"))); }

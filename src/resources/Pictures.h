@@ -13,6 +13,7 @@ void registerResources();
 QIcon programIcon();          // 32 x 32, 256 colours: frame, document, find and about windows
 QPixmap banner();             // 1440 x 360 JPEG of blue and white clouds
 QPixmap statusBarClouds();    // 1440 x 360, 24-bit bitmap: the status bar's picture panel
+QPixmap statusBarClouds(const QSize& corner);  // only its top-left corner, for a panel that shows no more
 QPixmap productPicture();     // 80 x 50 GIF of 18 frames, its first frame as a still
 QCursor handCursor();         // 32 x 32, 16 colours, hot spot at 12, 1
 QIcon quitIcon();             // 32 x 32 and 16 x 16, 16 colours

@@ -11,10 +11,12 @@
 namespace {
 constexpr int kTwipsPerPixel = 15;
 
-// The cloud texture from the panel's left edge, clipped by the panel.
+// The cloud texture from the panel's left edge, clipped by the panel. The
+// panel's size is fixed, so only that corner of the large bitmap is read.
 class PicturePanel : public QWidget {
  public:
-  explicit PicturePanel(QWidget* parent) : QWidget(parent), picture_(Pictures::statusBarClouds()) {}
+  PicturePanel(QWidget* parent, const QSize& most)
+      : QWidget(parent), picture_(Pictures::statusBarClouds(most)) {}
 
  protected:
   void paintEvent(QPaintEvent*) override {
@@ -47,7 +49,7 @@ StatusBar::StatusBar(Program& program, QWidget* parent) : QStatusBar(parent), pr
 
   textPanel = new QLabel(QStringLiteral("Torvane Edit 1.00 (Test Mode)"), this);
   textPanel->setMinimumWidth(kTextMinTwips / kTwipsPerPixel);
-  picturePanel = new PicturePanel(this);
+  picturePanel = new PicturePanel(this, QSize(kPictureTwips / kTwipsPerPixel, height()));
   picturePanel->setFixedWidth(kPictureTwips / kTwipsPerPixel);
   timePanel = clockPanel(this);
   datePanel = clockPanel(this);

@@ -1,0 +1,63 @@
+#!/usr/bin/env bash
+# Builds the editor and its benchmarks (Release, in build-bench/), measures,
+# and prints one table. ./dev bench runs this after installing what it needs.
+#   bench/run.sh           the real measurement (a few minutes)
+#   bench/run.sh --quick   a smoke run: every step once or twice, figures are noise
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+BUILD=${BENCH_BUILD_DIR:-build-bench}
+QUICK=0
+[ "${1:-}" = "--quick" ] && QUICK=1
+
+cmake -S . -B "$BUILD" -DCMAKE_BUILD_TYPE=Release -DTORVANE_BENCH=ON -DBUILD_TESTING=OFF >/dev/null
+cmake --build "$BUILD" -j"$(nproc)" \
+  --target torvane-edit torvane-bare torvane-paint-probe torvane-bench torvane-bench-report >/dev/null
+
+OUT=$(mktemp -d)
+trap 'rm -rf "$OUT"' EXIT
+export QT_QPA_PLATFORM=offscreen
+# Start-up reads an empty recent-file list of its own, not the user's.
+export XDG_CONFIG_HOME="$OUT/config"
+mkdir -p "$XDG_CONFIG_HOME"
+
+if [ "$QUICK" = 1 ]; then
+  RUNS=3 ROUNDS=1 REPS=3 MIN_TIME=0.01
+else
+  RUNS=20 ROUNDS=4 REPS=10 MIN_TIME=0.5
+fi
+
+bin=$(cd "$BUILD" && pwd)
+probe="$bin/bench/libtorvane-paint-probe.so"
+run_logged() {  # name, command...: output to a log, shown when the step fails
+  local name=$1; shift
+  if ! "$@" >"$OUT/$name.log" 2>&1; then
+    echo "bench: $name failed; its output:" >&2
+    tail -n 30 "$OUT/$name.log" >&2
+  fi
+}
+
+echo "bench: start-up and memory, $RUNS runs of each program in $ROUNDS rounds (hyperfine)..." >&2
+bare="$bin/bench/torvane-bare"
+editor="$bin/torvane-edit"
+# Once each untimed, so that the first timed run finds the files cached.
+LD_PRELOAD="$probe" "$bare" >/dev/null 2>&1 || true
+LD_PRELOAD="$probe" "$editor" >/dev/null 2>&1 || true
+# Rounds that take turns, so that a change in the machine's load meets both.
+for round in $(seq 1 "$ROUNDS"); do
+  run_logged "startup-$round" hyperfine -N --runs "$((RUNS / ROUNDS))" --ignore-failure --style basic \
+    --export-json "$OUT/startup-$round.json" \
+    --command-name bare "env LD_PRELOAD=$probe TORVANE_PROBE_OUT=$OUT/memory-bare.txt $bare" \
+    --command-name editor "env LD_PRELOAD=$probe TORVANE_PROBE_OUT=$OUT/memory-editor.txt $editor"
+done
+
+echo "bench: in-process figures, $REPS repetitions each (Google Benchmark)..." >&2
+run_logged inprocess "$bin/bench/torvane-bench" --benchmark_repetitions="$REPS" --benchmark_min_time="$MIN_TIME" \
+  --benchmark_report_aggregates_only=true --benchmark_out="$OUT/inprocess.json" --benchmark_out_format=json
+
+echo >&2
+quick=()
+[ "$QUICK" = 1 ] && quick=(--quick)
+echo "Torvane Edit benchmarks, $(date -u '+%Y-%m-%d %H:%M UTC'), $(nproc) cores, load average $(cut -d' ' -f1-3 /proc/loadavg)"
+echo
+"$bin/bench/torvane-bench-report" "$OUT" "${quick[@]}"
