@@ -183,6 +183,8 @@ void FindDialogTest::openingPrefills_data() {
                                                 << QStringLiteral("b\r\nc") << true;
   QTest::newRow("no selection: FindText") << QByteArray("abc") << 1 << 0 << QStringLiteral("old")
                                           << QStringLiteral("old") << true;
+  QTest::newRow("selection longer than a line edit's default limit")
+      << QByteArray(40000, 'a') << 0 << 40000 << QString() << QString(40000, QLatin1Char('a')) << true;
   QTest::newRow("no selection, no FindText") << QByteArray("abc") << 1 << 0 << QString() << QString() << false;
 }
 

@@ -9,6 +9,8 @@
 #include <QRadioButton>
 #include <QValidator>
 
+#include <limits>
+
 #include "editing/Search.h"
 #include "platform/Codepage1252.h"
 #include "resources/Pictures.h"
@@ -75,6 +77,8 @@ frmFind::frmFind(Program& program, QWidget* parent)
   Text1->setGeometry(fromTwips(1200, 120, 2415, 375));
   Text1->setToolTip(QStringLiteral("Text to Find"));
   Text1->setValidator(new Codepage1252Validator(Text1));
+  // Any selection of a document can be looked for, not only its first 32767 characters.
+  Text1->setMaxLength(std::numeric_limits<int>::max());
 
   chkCase = new QPushButton(QStringLiteral("Match Case"), this);
   chkCase->setGeometry(fromTwips(120, 720, 1335, 495));
