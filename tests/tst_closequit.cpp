@@ -72,7 +72,7 @@ void CloseQuitTest::saveQuestionIsExact() {
   CreateNewDocument(*env.program);
   frmNotePad* doc = titled ? openThroughDialog(env, env.writeFile(QStringLiteral("Q.cog"), "q")) : env.doc(2);
   editText(doc, "changed");
-  env.runtime.msgBoxAnswers.enqueue(MsgBoxResult::vbCancel);
+  env.runtime.msgBoxAnswers.enqueue(MsgBoxResult::Cancel);
   closeDocument(env, doc);
   QCOMPARE(env.runtime.messages.size(), 1);
   expectSaveQuestion(env.runtime.messages[0], titled ? env.path(QStringLiteral("Q.cog")).toUpper()
@@ -83,7 +83,7 @@ void CloseQuitTest::cancelKeepsTheDocument() {
   TestEnv env;
   frmNotePad* doc = env.doc(1);
   editText(doc, "keep me");
-  env.runtime.msgBoxAnswers.enqueue(MsgBoxResult::vbCancel);
+  env.runtime.msgBoxAnswers.enqueue(MsgBoxResult::Cancel);
   closeDocument(env, doc);
   QCOMPARE(env.documents(), QList<frmNotePad*>{doc});
   QCOMPARE(env.program->DocumentStates[1].Changed, True16);
@@ -99,7 +99,7 @@ void CloseQuitTest::noDiscardsTheChanges() {
   const QString path = env.writeFile(QStringLiteral("n.cog"), "on disk");
   frmNotePad* doc = openThroughDialog(env, path);
   editText(doc, "thrown away");
-  env.runtime.msgBoxAnswers.enqueue(MsgBoxResult::vbNo);
+  env.runtime.msgBoxAnswers.enqueue(MsgBoxResult::No);
   closeDocument(env, doc);
   QCOMPARE(env.program->DocumentStates[2].Deleted, True16);
   QCOMPARE(system.writes, QStringList());
@@ -113,7 +113,7 @@ void CloseQuitTest::yesOnAnUntitledDocumentAsksForAName() {
   CreateNewDocument(*env.program);
   editText(env.doc(2), "saved on closing");
   const QString path = env.path(QStringLiteral("chosen.txt"));
-  env.runtime.msgBoxAnswers.enqueue(MsgBoxResult::vbYes);
+  env.runtime.msgBoxAnswers.enqueue(MsgBoxResult::Yes);
   env.runtime.fileAnswers.enqueue(path);
   closeDocument(env, env.doc(2));
   QCOMPARE(env.runtime.fileDialogs.size(), 1);
@@ -129,7 +129,7 @@ void CloseQuitTest::yesThenCancelInTheDialogKeepsTheDocument() {
   TestEnv env(true, &system);
   frmNotePad* doc = env.doc(1);
   editText(doc, "not yet saved");
-  env.runtime.msgBoxAnswers.enqueue(MsgBoxResult::vbYes);
+  env.runtime.msgBoxAnswers.enqueue(MsgBoxResult::Yes);
   env.runtime.fileAnswers.enqueue(std::nullopt);
   closeDocument(env, doc);
   QCOMPARE(env.documents(), QList<frmNotePad*>{doc});
@@ -144,7 +144,7 @@ void CloseQuitTest::yesOnATitledDocumentWritesItsRealFile() {
   const QString path = env.writeFile(QStringLiteral("mixed Case.cog"), "old");
   frmNotePad* doc = openThroughDialog(env, path);
   editText(doc, "new\r\n");
-  env.runtime.msgBoxAnswers.enqueue(MsgBoxResult::vbYes);
+  env.runtime.msgBoxAnswers.enqueue(MsgBoxResult::Yes);
   closeDocument(env, doc);
   QCOMPARE(env.runtime.fileDialogs.size(), 1);  // the open only
   QCOMPARE(env.readFile(path), QByteArray("new\r\n"));
@@ -158,13 +158,13 @@ void CloseQuitTest::yesWithAFailedWriteKeepsTheDocument() {
   frmNotePad* doc = env.doc(1);
   editText(doc, "precious");
   const QString path = env.path(QStringLiteral("missing/a.txt"));
-  env.runtime.msgBoxAnswers.enqueue(MsgBoxResult::vbYes);
+  env.runtime.msgBoxAnswers.enqueue(MsgBoxResult::Yes);
   env.runtime.fileAnswers.enqueue(path);
   closeDocument(env, doc);
   QCOMPARE(env.runtime.messages.size(), 2);
   QCOMPARE(env.runtime.messages[1].text, QStringLiteral("Can't save ") + path + QStringLiteral(": the folder ") +
                                              env.path(QStringLiteral("missing")) + QStringLiteral(" does not exist."));
-  QCOMPARE(env.runtime.messages[1].buttons, MsgBoxCode::vbOKOnly | MsgBoxCode::vbExclamation);
+  QCOMPARE(env.runtime.messages[1].buttons, MsgBoxCode::OKOnly | MsgBoxCode::Exclamation);
   QCOMPARE(env.runtime.messages[1].title, QStringLiteral("Torvane Edit"));
   QCOMPARE(env.documents(), QList<frmNotePad*>{doc});
   QCOMPARE(doc->Text1->Text(), QByteArray("precious"));
@@ -212,7 +212,7 @@ void CloseQuitTest::everyQuitShowsAFreshQuitWindowFirst() {
   };
   // First quit: stopped by the document's Cancel.
   env.runtime.modalActions.enqueue(dismiss);
-  env.runtime.msgBoxAnswers.enqueue(MsgBoxResult::vbCancel);
+  env.runtime.msgBoxAnswers.enqueue(MsgBoxResult::Cancel);
   quit();
   QCOMPARE(env.runtime.modalWindows, QList<QString>{QStringLiteral("Form1")});
   QCOMPARE(questionsWhileShown, 0);  // the question comes after the quit window
@@ -223,7 +223,7 @@ void CloseQuitTest::everyQuitShowsAFreshQuitWindowFirst() {
 
   // Second quit: a new quit window, then No, and the program ends.
   env.runtime.modalActions.enqueue(dismiss);
-  env.runtime.msgBoxAnswers.enqueue(MsgBoxResult::vbNo);
+  env.runtime.msgBoxAnswers.enqueue(MsgBoxResult::No);
   quit();
   QCOMPARE(env.runtime.modalWindows.size(), 2);
   QCOMPARE(env.runtime.ended, 1);
@@ -256,8 +256,8 @@ void CloseQuitTest::oneCancelStopsTheWholeQuit() {
   editText(first, "first, saved");
   editText(second, "second, kept");
   env.runtime.modalActions.enqueue(pressQuit);
-  env.runtime.msgBoxAnswers.enqueue(MsgBoxResult::vbYes);
-  env.runtime.msgBoxAnswers.enqueue(MsgBoxResult::vbCancel);
+  env.runtime.msgBoxAnswers.enqueue(MsgBoxResult::Yes);
+  env.runtime.msgBoxAnswers.enqueue(MsgBoxResult::Cancel);
   env.frame->mnuFileExit_Click();
   QCoreApplication::processEvents();
   QCOMPARE(env.runtime.messages.size(), 2);
@@ -282,7 +282,7 @@ void CloseQuitTest::aFailedSaveStopsTheQuit() {
   TestEnv env;
   editText(env.doc(1), "unsaved");
   env.runtime.modalActions.enqueue(pressQuit);
-  env.runtime.msgBoxAnswers.enqueue(MsgBoxResult::vbYes);
+  env.runtime.msgBoxAnswers.enqueue(MsgBoxResult::Yes);
   if (dialogCancelled)
     env.runtime.fileAnswers.enqueue(std::nullopt);
   else
@@ -307,8 +307,8 @@ void CloseQuitTest::yesDuringAQuitSavesEachDocumentsOwnText() {
   env.frame->Activate(b);
   QCOMPARE(env.frame->ActiveForm(), b);
   env.runtime.modalActions.enqueue(pressQuit);
-  env.runtime.msgBoxAnswers.enqueue(MsgBoxResult::vbYes);
-  env.runtime.msgBoxAnswers.enqueue(MsgBoxResult::vbYes);
+  env.runtime.msgBoxAnswers.enqueue(MsgBoxResult::Yes);
+  env.runtime.msgBoxAnswers.enqueue(MsgBoxResult::Yes);
   env.frame->mnuFileExit_Click();
   QCoreApplication::processEvents();
   QCOMPARE(env.readFile(pathA), QByteArray("text of a"));
@@ -319,13 +319,13 @@ void CloseQuitTest::yesDuringAQuitSavesEachDocumentsOwnText() {
 void CloseQuitTest::closeBoxSkipsTheQuitWindow() {
   TestEnv env;
   editText(env.doc(1), "changed");
-  env.runtime.msgBoxAnswers.enqueue(MsgBoxResult::vbCancel);
+  env.runtime.msgBoxAnswers.enqueue(MsgBoxResult::Cancel);
   QVERIFY(!env.frame->close());
   QCOMPARE(env.runtime.modalWindows.size(), 0);
   QCOMPARE(env.runtime.messages.size(), 1);
   expectSaveQuestion(env.runtime.messages[0], QStringLiteral("Untitled:1"));
   QCOMPARE(env.runtime.ended, 0);
-  env.runtime.msgBoxAnswers.enqueue(MsgBoxResult::vbNo);
+  env.runtime.msgBoxAnswers.enqueue(MsgBoxResult::No);
   QVERIFY(env.frame->close());
   QCoreApplication::processEvents();
   QCOMPARE(env.runtime.modalWindows.size(), 0);

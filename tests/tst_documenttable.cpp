@@ -82,7 +82,7 @@ void DocumentTableTest::reusedSlotIsNotChanged() {
   CreateNewDocument(*env.program);
   env.doc(2)->Text1->SetText("edited");
   QCOMPARE(env.program->DocumentStates[2].Changed, True16);
-  env.runtime.msgBoxAnswers.enqueue(MsgBoxResult::vbNo);  // closed without saving
+  env.runtime.msgBoxAnswers.enqueue(MsgBoxResult::No);  // closed without saving
   closeSlot(env, 2);
   CreateNewDocument(*env.program);
   QCOMPARE(env.program->DocumentStates[2].Changed, False16);

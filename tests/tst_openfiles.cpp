@@ -109,7 +109,7 @@ void OpenFilesTest::sizeLimit() {
   } else {
     QCOMPARE(env.runtime.messages.size(), 1);
     QCOMPARE(env.runtime.messages[0].text, kTooLarge);
-    QCOMPARE(env.runtime.messages[0].buttons, MsgBoxCode::vbOKOnly);
+    QCOMPARE(env.runtime.messages[0].buttons, MsgBoxCode::OKOnly);
     QCOMPARE(env.runtime.messages[0].title, kTitle);
     QCOMPARE(env.documents().size(), 1);
     QCOMPARE(env.program->Documents.size(), 2);  // no slot taken
@@ -165,14 +165,14 @@ void OpenFilesTest::unreachableNameOpensNothing() {
   openThroughDialog(env, path);
   QCOMPARE(env.runtime.messages.size(), 1);
   QCOMPARE(env.runtime.messages[0].text, QStringLiteral("Can't find file: ") + path);
-  QCOMPARE(env.runtime.messages[0].buttons, MsgBoxCode::vbOKOnly);
+  QCOMPARE(env.runtime.messages[0].buttons, MsgBoxCode::OKOnly);
   QCOMPARE(env.runtime.messages[0].title, kTitle);
 
   // Straight to the load, as a recent-file entry does: the open fails.
   QVERIFY(!LoadDocumentFile(*env.program, path));
   QCOMPARE(env.runtime.messages.size(), 2);
   QCOMPARE(env.runtime.messages[1].text, QStringLiteral("Can't find file: ") + path);
-  QCOMPARE(env.runtime.messages[1].buttons, MsgBoxCode::vbOKOnly);
+  QCOMPARE(env.runtime.messages[1].buttons, MsgBoxCode::OKOnly);
   QCOMPARE(env.runtime.messages[1].title, kTitle);
 
   QCOMPARE(env.documents().size(), 1);
@@ -187,7 +187,7 @@ void OpenFilesTest::unreadableLengthIsNotCalledTooLarge() {
   openThroughDialog(env, path);
   QCOMPARE(env.runtime.messages.size(), 1);
   QCOMPARE(env.runtime.messages[0].text, QStringLiteral("Can't find file: ") + path);
-  QCOMPARE(env.runtime.messages[0].buttons, MsgBoxCode::vbOKOnly);
+  QCOMPARE(env.runtime.messages[0].buttons, MsgBoxCode::OKOnly);
   QCOMPARE(env.runtime.messages[0].title, kTitle);
   QCOMPARE(env.documents().size(), 1);
 }
@@ -203,7 +203,7 @@ void OpenFilesTest::failedReadOpensNoWindow() {
   openThroughDialog(env, path);
   QCOMPARE(env.runtime.messages.size(), 1);
   QCOMPARE(env.runtime.messages[0].text, failure.error);
-  QCOMPARE(env.runtime.messages[0].buttons, MsgBoxCode::vbOKOnly | MsgBoxCode::vbExclamation);
+  QCOMPARE(env.runtime.messages[0].buttons, MsgBoxCode::OKOnly | MsgBoxCode::Exclamation);
   QCOMPARE(env.runtime.messages[0].title, kTitle);
   QCOMPARE(env.documents().size(), 1);
   QCOMPARE(env.program->Documents.size(), 2);  // no slot taken
@@ -221,7 +221,7 @@ void OpenFilesTest::failedReadOnARealDevice() {
   QCOMPARE(env.runtime.messages[0].text, describeReadFailure(EIO, path));
   QCOMPARE(env.runtime.messages[0].text,
            QStringLiteral("Can't read /proc/self/mem: the device reported an input/output error."));
-  QCOMPARE(env.runtime.messages[0].buttons, MsgBoxCode::vbOKOnly | MsgBoxCode::vbExclamation);
+  QCOMPARE(env.runtime.messages[0].buttons, MsgBoxCode::OKOnly | MsgBoxCode::Exclamation);
   QCOMPARE(env.documents().size(), 1);
 }
 
@@ -299,9 +299,9 @@ void OpenFilesTest::hourglassIsResetWhateverHappens() {
   TestEnv env;
   env.writeFile(QStringLiteral("there.cog"), "here");
   QCOMPARE(LoadDocumentFile(*env.program, env.path(name)), opens);
-  QVERIFY(env.runtime.pointerHistory.contains(MousePointer::vbHourglass));
-  QCOMPARE(env.runtime.pointerHistory.last(), MousePointer::vbDefault);
-  QCOMPARE(env.runtime.MousePointer(), MousePointer::vbDefault);
+  QVERIFY(env.runtime.pointerHistory.contains(MousePointer::Hourglass));
+  QCOMPARE(env.runtime.pointerHistory.last(), MousePointer::Default);
+  QCOMPARE(env.runtime.MousePointer(), MousePointer::Default);
 }
 
 QTEST_MAIN(OpenFilesTest)

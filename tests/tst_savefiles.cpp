@@ -60,8 +60,8 @@ void SaveFilesTest::saveOfAnUntitledDocumentAsksForAName() {
   QCOMPARE(doc->FileName, path);
   QCOMPARE(env.program->DocumentStates[1].Changed, False16);
   QCOMPARE(env.runtime.messages.size(), 0);
-  QCOMPARE(env.runtime.pointerHistory.last(), MousePointer::vbDefault);
-  QVERIFY(env.runtime.pointerHistory.contains(MousePointer::vbHourglass));
+  QCOMPARE(env.runtime.pointerHistory.last(), MousePointer::Default);
+  QVERIFY(env.runtime.pointerHistory.contains(MousePointer::Hourglass));
 }
 
 // On a case-sensitive file system the upper-case caption names another
@@ -185,14 +185,14 @@ void SaveFilesTest::failedWriteSaysWhyAndKeepsEverything() {
   QCOMPARE(env.runtime.messages.size(), 1);
   const QString expected = QStringLiteral("Can't save ") + path + QStringLiteral(": ") + cause.arg(env.dir.path());
   QCOMPARE(env.runtime.messages[0].text, expected);
-  QCOMPARE(env.runtime.messages[0].buttons, MsgBoxCode::vbOKOnly | MsgBoxCode::vbExclamation);
+  QCOMPARE(env.runtime.messages[0].buttons, MsgBoxCode::OKOnly | MsgBoxCode::Exclamation);
   QCOMPARE(env.runtime.messages[0].title, kTitle);
   QCOMPARE(doc->Caption(), QStringLiteral("Untitled:1"));
   QCOMPARE(env.program->DocumentStates[1].Changed, True16);
   QCOMPARE(doc->Text1->Text(), QByteArray("unsaved work"));
   QCOMPARE(env.readFile(QStringLiteral("plain.txt")), QByteArray("plain"));
   QVERIFY(QFileInfo(env.path(QStringLiteral("folder"))).isDir());
-  QCOMPARE(env.runtime.MousePointer(), MousePointer::vbDefault);
+  QCOMPARE(env.runtime.MousePointer(), MousePointer::Default);
 }
 
 void SaveFilesTest::deviceFailureLeavesTheOldFileAsItWas_data() {
@@ -219,7 +219,7 @@ void SaveFilesTest::deviceFailureLeavesTheOldFileAsItWas() {
   QVERIFY(!SaveDocument(*env.program, *doc));
   QCOMPARE(env.runtime.messages.size(), 1);
   QCOMPARE(env.runtime.messages[0].text, QStringLiteral("Can't save ") + path + QStringLiteral(": ") + cause);
-  QCOMPARE(env.runtime.messages[0].buttons, MsgBoxCode::vbOKOnly | MsgBoxCode::vbExclamation);
+  QCOMPARE(env.runtime.messages[0].buttons, MsgBoxCode::OKOnly | MsgBoxCode::Exclamation);
   QCOMPARE(env.runtime.messages[0].title, kTitle);
   QCOMPARE(env.readFile(path), old);
   QCOMPARE(filesIn(env.dir.path()), QStringList{QStringLiteral("full.cog")});  // no temporary left behind

@@ -122,7 +122,7 @@ void SearchTest::search() {
   if (expStart < 0) {
     QCOMPARE(env.runtime.messages.size(), 1);
     QCOMPARE(env.runtime.messages[0].text, cannotFind(find));
-    QCOMPARE(env.runtime.messages[0].buttons, MsgBoxCode::vbOKOnly);
+    QCOMPARE(env.runtime.messages[0].buttons, MsgBoxCode::OKOnly);
     QCOMPARE(env.runtime.messages[0].title, QStringLiteral("Torvane Edit"));
     QCOMPARE(after.start, selStart);
     QCOMPARE(after.length, selLength);

@@ -206,7 +206,7 @@ void SysInfoTest::startSysInfo() {
   if (message) {
     QCOMPARE(env.runtime.messages.size(), 1);
     QCOMPARE(env.runtime.messages[0].text, kUnavailable);
-    QCOMPARE(env.runtime.messages[0].buttons, MsgBoxCode::vbOKOnly);
+    QCOMPARE(env.runtime.messages[0].buttons, MsgBoxCode::OKOnly);
     QCOMPARE(env.runtime.messages[0].title, QStringLiteral("Torvane Edit"));
   } else {
     QVERIFY(env.runtime.messages.isEmpty());

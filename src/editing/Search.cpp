@@ -49,7 +49,7 @@ void SearchActiveDocument(Program& program) {
     box->SetSelStart(int(found));
     box->SetSelLength(int(wanted->size()));
   } else {
-    program.runtime().MsgBox(QStringLiteral("Cannot find \"%1\"").arg(search.FindText), MsgBoxCode::vbOKOnly,
+    program.runtime().MsgBox(QStringLiteral("Cannot find \"%1\"").arg(search.FindText), MsgBoxCode::OKOnly,
                              program.App().Title);
   }
   search.LastFoundPos = box->SelStart();

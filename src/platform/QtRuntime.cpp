@@ -21,21 +21,21 @@ int QtRuntime::MsgBox(const QString& prompt, int buttons, const QString& title) 
   box.setWindowTitle(title);
   box.setText(prompt);
   switch (buttons & 0x70) {
-    case vbCritical: box.setIcon(QMessageBox::Critical); break;
-    case vbQuestion: box.setIcon(QMessageBox::Question); break;
-    case vbExclamation: box.setIcon(QMessageBox::Warning); break;
-    case vbInformation: box.setIcon(QMessageBox::Information); break;
+    case Critical: box.setIcon(QMessageBox::Critical); break;
+    case Question: box.setIcon(QMessageBox::Question); break;
+    case Exclamation: box.setIcon(QMessageBox::Warning); break;
+    case Information: box.setIcon(QMessageBox::Information); break;
     default: box.setIcon(QMessageBox::NoIcon); break;
   }
   struct Choice { QMessageBox::StandardButton button; int result; };
   QList<Choice> choices;
   switch (buttons & 0x7) {
-    case vbOKCancel: choices = {{QMessageBox::Ok, vbOK}, {QMessageBox::Cancel, vbCancel}}; break;
-    case vbYesNoCancel:
-      choices = {{QMessageBox::Yes, vbYes}, {QMessageBox::No, vbNo}, {QMessageBox::Cancel, vbCancel}};
+    case OKCancel: choices = {{QMessageBox::Ok, OK}, {QMessageBox::Cancel, Cancel}}; break;
+    case YesNoCancel:
+      choices = {{QMessageBox::Yes, Yes}, {QMessageBox::No, No}, {QMessageBox::Cancel, Cancel}};
       break;
-    case vbYesNo: choices = {{QMessageBox::Yes, vbYes}, {QMessageBox::No, vbNo}}; break;
-    default: choices = {{QMessageBox::Ok, vbOK}}; break;
+    case YesNo: choices = {{QMessageBox::Yes, Yes}, {QMessageBox::No, No}}; break;
+    default: choices = {{QMessageBox::Ok, OK}}; break;
   }
   for (const Choice& c : choices) box.addButton(c.button);
   const int defaultIndex = qBound(0, (buttons >> 8) & 0x3, int(choices.size()) - 1);
@@ -46,7 +46,7 @@ int QtRuntime::MsgBox(const QString& prompt, int buttons, const QString& title) 
     if (c.button == pressed) return c.result;
   // Closed without a button: the cancel-like choice, or the only one.
   for (const Choice& c : choices)
-    if (c.result == vbCancel || c.result == vbNo) return c.result;
+    if (c.result == Cancel || c.result == No) return c.result;
   return choices.last().result;
 }
 
@@ -99,8 +99,8 @@ void QtRuntime::ShowModal(QDialog& window) {
 
 void QtRuntime::SetMousePointer(int pointer) {
   if (pointer == pointer_) return;
-  if (pointer_ != MousePointer::vbDefault) QGuiApplication::restoreOverrideCursor();
-  if (pointer == MousePointer::vbHourglass) QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+  if (pointer_ != MousePointer::Default) QGuiApplication::restoreOverrideCursor();
+  if (pointer == MousePointer::Hourglass) QGuiApplication::setOverrideCursor(Qt::WaitCursor);
   pointer_ = pointer;
 }
 

@@ -19,7 +19,7 @@ class QtRuntime : public Runtime {
 
  private:
   int showFileDialog(FileDialogSettings& settings, bool save);
-  int pointer_ = MousePointer::vbDefault;
+  int pointer_ = MousePointer::Default;
   AppInfo app_;
 };
 

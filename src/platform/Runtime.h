@@ -9,27 +9,27 @@ class QDialog;
 
 // Button and icon codes of the message box, and the buttons it returns.
 namespace MsgBoxCode {
-inline constexpr int vbOKOnly = 0;
-inline constexpr int vbOKCancel = 1;
-inline constexpr int vbYesNoCancel = 3;
-inline constexpr int vbYesNo = 4;
-inline constexpr int vbCritical = 16;
-inline constexpr int vbQuestion = 32;
-inline constexpr int vbExclamation = 48;
-inline constexpr int vbInformation = 64;
+inline constexpr int OKOnly = 0;
+inline constexpr int OKCancel = 1;
+inline constexpr int YesNoCancel = 3;
+inline constexpr int YesNo = 4;
+inline constexpr int Critical = 16;
+inline constexpr int Question = 32;
+inline constexpr int Exclamation = 48;
+inline constexpr int Information = 64;
 }  // namespace MsgBoxCode
 
 namespace MsgBoxResult {
-inline constexpr int vbOK = 1;
-inline constexpr int vbCancel = 2;
-inline constexpr int vbYes = 6;
-inline constexpr int vbNo = 7;
+inline constexpr int OK = 1;
+inline constexpr int Cancel = 2;
+inline constexpr int Yes = 6;
+inline constexpr int No = 7;
 }  // namespace MsgBoxResult
 
 // Screen mouse pointers.
 namespace MousePointer {
-inline constexpr int vbDefault = 0;
-inline constexpr int vbHourglass = 11;
+inline constexpr int Default = 0;
+inline constexpr int Hourglass = 11;
 }  // namespace MousePointer
 
 // The error number the common dialog reports for Cancel.

@@ -181,6 +181,6 @@ void StartSysInfo(Program& program) {
   } catch (const RegistryValueError&) {
     // Falls through to the one message every failure ends in.
   }
-  program.runtime().MsgBox(QStringLiteral("System Information Is Unavailable At This Time"), MsgBoxCode::vbOKOnly,
+  program.runtime().MsgBox(QStringLiteral("System Information Is Unavailable At This Time"), MsgBoxCode::OKOnly,
                            program.App().Title);
 }

@@ -149,7 +149,7 @@ void frmMDI::UpdateMenuBar() {
 }
 
 void frmMDI::Arrange(int mode) {
-  if (mode == vbCascade) {
+  if (mode == Cascade) {
     mdi_->cascadeSubWindows();
     return;
   }

@@ -22,8 +22,8 @@ class frmMDI : public QMainWindow {
   explicit frmMDI(Program& program);
   ~frmMDI() override;
 
-  static constexpr int vbCascade = 0;
-  static constexpr int vbTileHorizontal = 1;
+  static constexpr int Cascade = 0;
+  static constexpr int TileHorizontal = 1;
 
   // The active document window (the last active while the frame is not).
   frmNotePad* ActiveForm() const;

@@ -178,5 +178,5 @@ void frmNotePad::mnuSearchFindNext_Click() { FindNext(program_, *this); }
 void frmNotePad::mnuFontName_Click(int Index) { Text1->SetFontName(mnuFontName[Index]->text()); }
 void frmNotePad::mnuOptionsToolbar_Click() { ToggleToolbar(program_, this); }
 void frmNotePad::cmdAbout_Click() { ShowAboutBox(program_); }
-void frmNotePad::mnuWindowCascade_Click() { program_.frame->Arrange(frmMDI::vbCascade); }
-void frmNotePad::mnuWindowTile_Click() { program_.frame->Arrange(frmMDI::vbTileHorizontal); }
+void frmNotePad::mnuWindowCascade_Click() { program_.frame->Arrange(frmMDI::Cascade); }
+void frmNotePad::mnuWindowTile_Click() { program_.frame->Arrange(frmMDI::TileHorizontal); }

@@ -21,10 +21,10 @@ void QueryUnloadDocument(Program& program, frmNotePad& document, bool& Cancel) {
   Cancel = false;
   if (!StateOf(program, document).Changed) return;
   const int answer = program.runtime().MsgBox(SaveQuestionText(document.Caption()),
-                                              MsgBoxCode::vbYesNoCancel | MsgBoxCode::vbExclamation,
+                                              MsgBoxCode::YesNoCancel | MsgBoxCode::Exclamation,
                                               program.frame->windowTitle());
-  if (answer == MsgBoxResult::vbNo) return;
-  if (answer != MsgBoxResult::vbYes) {
+  if (answer == MsgBoxResult::No) return;
+  if (answer != MsgBoxResult::Yes) {
     Cancel = true;
     return;
   }

@@ -18,7 +18,7 @@ qint16 FindFreeDocumentSlot(Program& program) {
     program.runtime().MsgBox(
         QStringLiteral("No more documents can be opened: %1 are open already. Close one and try again.")
             .arg(program.maxSlot),
-        MsgBoxCode::vbOKOnly | MsgBoxCode::vbExclamation, program.App().Title);
+        MsgBoxCode::OKOnly | MsgBoxCode::Exclamation, program.App().Title);
     return 0;
   }
   program.Documents.resize(n + 2);

@@ -6,9 +6,9 @@
 class HourglassPointer {
  public:
   explicit HourglassPointer(Runtime& runtime) : runtime_(runtime) {
-    runtime_.SetMousePointer(MousePointer::vbHourglass);
+    runtime_.SetMousePointer(MousePointer::Hourglass);
   }
-  ~HourglassPointer() { runtime_.SetMousePointer(MousePointer::vbDefault); }
+  ~HourglassPointer() { runtime_.SetMousePointer(MousePointer::Default); }
   HourglassPointer(const HourglassPointer&) = delete;
   HourglassPointer& operator=(const HourglassPointer&) = delete;
 

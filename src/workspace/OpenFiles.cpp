@@ -21,11 +21,11 @@ void PromptOpenFile(Program& program) {
   // it is too large would tell the user something false.
   const std::optional<qint64> length = program.system().FileLen(F);
   if (!length) {
-    program.runtime().MsgBox(QStringLiteral("Can't find file: ") + F, MsgBoxCode::vbOKOnly, program.App().Title);
+    program.runtime().MsgBox(QStringLiteral("Can't find file: ") + F, MsgBoxCode::OKOnly, program.App().Title);
     return;
   }
   if (*length > MaxOpenFileBytes) {
-    program.runtime().MsgBox(QStringLiteral("This File is to large to open at this time."), MsgBoxCode::vbOKOnly,
+    program.runtime().MsgBox(QStringLiteral("This File is to large to open at this time."), MsgBoxCode::OKOnly,
                              program.App().Title);
     return;
   }
@@ -45,14 +45,14 @@ bool LoadDocumentFile(Program& program, const QString& FileName) {
     read = program.system().ReadWholeFile(FileName);
   }
   if (read.status == FileReadResult::OpenFailed) {
-    program.runtime().MsgBox(QStringLiteral("Can't find file: ") + FileName, MsgBoxCode::vbOKOnly,
+    program.runtime().MsgBox(QStringLiteral("Can't find file: ") + FileName, MsgBoxCode::OKOnly,
                              program.App().Title);
     return false;
   }
   // An empty window standing for a file with content could later be saved
   // over it: a failed read opens nothing.
   if (read.status != FileReadResult::Ok) {
-    program.runtime().MsgBox(read.error, MsgBoxCode::vbOKOnly | MsgBoxCode::vbExclamation, program.App().Title);
+    program.runtime().MsgBox(read.error, MsgBoxCode::OKOnly | MsgBoxCode::Exclamation, program.App().Title);
     return false;
   }
 

@@ -27,7 +27,7 @@ bool WriteDocumentFile(Program& program, frmNotePad& Document, const QString& Fi
     written = program.system().WriteWholeFile(FileName, text);
   }
   if (!written.ok) {
-    program.runtime().MsgBox(written.error, MsgBoxCode::vbOKOnly | MsgBoxCode::vbExclamation, program.App().Title);
+    program.runtime().MsgBox(written.error, MsgBoxCode::OKOnly | MsgBoxCode::Exclamation, program.App().Title);
     return false;
   }
   Document.setCaption(program.system().UCase(FileName));

@@ -7,9 +7,9 @@ FakeRuntime::FakeRuntime() { app_.Path = QCoreApplication::applicationDirPath();
 int FakeRuntime::MsgBox(const QString& prompt, int buttons, const QString& title) {
   messages.append({prompt, buttons, title});
   if (!msgBoxAnswers.isEmpty()) return msgBoxAnswers.dequeue();
-  if ((buttons & 0x7) == MsgBoxCode::vbOKOnly) return MsgBoxResult::vbOK;
+  if ((buttons & 0x7) == MsgBoxCode::OKOnly) return MsgBoxResult::OK;
   ++unscripted;
-  return MsgBoxResult::vbCancel;
+  return MsgBoxResult::Cancel;
 }
 
 int FakeRuntime::fileDialog(FileDialogSettings& settings, bool save) {

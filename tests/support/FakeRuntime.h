@@ -56,5 +56,5 @@ class FakeRuntime : public Runtime {
 
  private:
   int fileDialog(FileDialogSettings& settings, bool save);
-  int pointer_ = MousePointer::vbDefault;
+  int pointer_ = MousePointer::Default;
 };
