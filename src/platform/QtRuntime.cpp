@@ -84,7 +84,7 @@ int QtRuntime::showFileDialog(FileDialogSettings& s, bool save) {
     dialog.setDirectory(resolveInitialFolder(s.InitDir));
     if (!s.FileName.isEmpty()) dialog.selectFile(s.FileName);
   }
-  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return cdlCancel;
+  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return DialogCancelled;
   s.FileName = QDir::toNativeSeparators(dialog.selectedFiles().constFirst());
   return 0;
 }

@@ -33,7 +33,7 @@ inline constexpr int Hourglass = 11;
 }  // namespace MousePointer
 
 // The error number the common dialog reports for Cancel.
-inline constexpr int cdlCancel = 32755;
+inline constexpr int DialogCancelled = 32755;
 
 struct FileDialogSettings {
   QString FileName;
@@ -59,7 +59,7 @@ class Runtime {
   virtual int MsgBox(const QString& prompt, int buttons, const QString& title) = 0;
 
   // Common file dialog. On acceptance settings.FileName is the chosen file's
-  // full name and the result is 0; Cancel returns cdlCancel and leaves it.
+  // full name and the result is 0; Cancel returns DialogCancelled and leaves it.
   virtual int ShowOpen(FileDialogSettings& settings) = 0;
   virtual int ShowSave(FileDialogSettings& settings) = 0;
 

@@ -14,7 +14,7 @@
 void PromptOpenFile(Program& program) {
   FileDialogSettings& dialog = program.frame->CMDialog1;
   dialog.FileName = QString();
-  if (program.runtime().ShowOpen(dialog) == cdlCancel) return;
+  if (program.runtime().ShowOpen(dialog) == DialogCancelled) return;
   const QString F = dialog.FileName;
 
   // A length that cannot be read means the file cannot be reached: saying

@@ -13,7 +13,7 @@
 QString PromptSaveFileName(Program& program, const QString& DefaultName) {
   FileDialogSettings& dialog = program.frame->CMDialog1;
   dialog.FileName = DefaultName;
-  if (program.runtime().ShowSave(dialog) == cdlCancel) return QString();
+  if (program.runtime().ShowSave(dialog) == DialogCancelled) return QString();
   return dialog.FileName;
 }
 

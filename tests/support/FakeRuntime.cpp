@@ -16,10 +16,10 @@ int FakeRuntime::fileDialog(FileDialogSettings& settings, bool save) {
   fileDialogs.append({save, settings});
   if (fileAnswers.isEmpty()) {
     ++unscripted;
-    return cdlCancel;
+    return DialogCancelled;
   }
   const std::optional<QString> answer = fileAnswers.dequeue();
-  if (!answer) return cdlCancel;
+  if (!answer) return DialogCancelled;
   settings.FileName = *answer;
   return 0;
 }
