@@ -77,11 +77,7 @@ void RefreshRecentMenus(Program& program) {
 
 void OpenRecentFile(Program& program, const QString& FileName) {
   LoadDocumentFile(program, FileName);
-  // As after an open through the dialog: the edit buttons hidden since the
-  // last document closed come back, so they never stay hidden over a document.
-  if (program.EditButtonsHidden) {
-    ShowEditButtons(program);
-    program.EditButtonsHidden = False16;
-  }
+  // As after an open through the dialog, so they never stay hidden over a document.
+  RestoreEditButtons(program);
   RefreshRecentMenus(program);
 }

@@ -27,7 +27,11 @@ QPixmap statusBarClouds(const QSize& corner) {
   return QPixmap::fromImage(bitmapCorner(path(QStringLiteral("clouds.bmp")), corner));
 }
 QPixmap productPicture() { return QPixmap(path(QStringLiteral("product.gif"))); }
-QCursor handCursor() { return QCursor(QPixmap(path(QStringLiteral("hand.cur"))), 12, 1); }
+QCursor handCursor() {
+  const QPixmap hand(path(QStringLiteral("hand.cur")));
+  // The system's own pointing hand where the picture cannot be had.
+  return hand.isNull() ? QCursor(Qt::PointingHandCursor) : QCursor(hand, 12, 1);
+}
 QIcon quitIcon() { return QIcon(path(QStringLiteral("quit.ico"))); }
 QPixmap toolbarPicture(const QString& name) { return QPixmap(path(name + QStringLiteral(".bmp"))); }
 }  // namespace Pictures

@@ -12,9 +12,14 @@
 class QLabel;
 class QWidget;
 
+inline constexpr int kTwipsPerPixel = 15;
 // Rounded to the nearest pixel.
-constexpr int twipsToPixels(int twips) { return (twips + 7) / 15; }
+constexpr int twipsToPixels(int twips) { return (twips + kTwipsPerPixel / 2) / kTwipsPerPixel; }
 QRect fromTwips(int left, int top, int width, int height);
+
+// The green and the red of the fixed-layout windows' texts.
+inline const QColor kDesignGreen{0, 255, 0};
+inline const QColor kDesignRed{255, 0, 0};
 
 // The designed faces. Where the machine lacks one, a face it has stands in.
 QFont msSansSerif(qreal points, bool bold);

@@ -30,8 +30,7 @@ Form1::Form1(QWidget* parent) : QDialog(parent) {
 
   Command1 = new QPushButton(QStringLiteral("Quit"), this);
   Command1->setGeometry(fromTwips(4680, 1200, 1095, 375));
-  const QCursor hand = Pictures::handCursor();
-  Command1->setCursor(hand.pixmap().isNull() ? QCursor(Qt::PointingHandCursor) : hand);
+  Command1->setCursor(Pictures::handCursor());
   Command1->setAutoDefault(true);
   Command1->setDefault(true);
   connect(Command1, &QPushButton::clicked, this, &Form1::Command1_Click);

@@ -3,9 +3,9 @@
 #include <QMouseEvent>
 #include <QPainter>
 
-namespace {
-constexpr int kTwipsPerPixel = 15;
+#include "windows/DesignLayout.h"
 
+namespace {
 int buttonBits(Qt::MouseButtons buttons) {
   int bits = 0;
   if (buttons & Qt::LeftButton) bits |= 1;

@@ -6,11 +6,10 @@
 #include <QTimer>
 
 #include "resources/Pictures.h"
+#include "windows/DesignLayout.h"
 #include "workspace/Program.h"
 
 namespace {
-constexpr int kTwipsPerPixel = 15;
-
 // The cloud texture from the panel's left edge, clipped by the panel. The
 // panel's size is fixed, so only that corner of the large bitmap is read.
 class PicturePanel : public QWidget {

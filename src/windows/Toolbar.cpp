@@ -7,6 +7,7 @@
 
 #include "editing/EditCommands.h"
 #include "resources/Pictures.h"
+#include "windows/DesignLayout.h"
 #include "windows/PictureButton.h"
 #include "windows/frmMDI.h"
 #include "windows/frmNotePad.h"
@@ -15,7 +16,6 @@
 #include "workspace/Program.h"
 
 namespace {
-constexpr int kTwipsPerPixel = 15;
 constexpr int kButtonTop = 120;
 // Where the banner does not reach: the client area's light blue.
 const QColor kStripColour(0x80, 0x80, 0xFF);
@@ -24,7 +24,7 @@ const QColor kStripColour(0x80, 0x80, 0xFF);
 Toolbar::Toolbar(Program& program, QWidget* parent)
     : QWidget(parent), program_(program), banner_(Pictures::banner()) {
   setObjectName(QStringLiteral("picToolbar"));
-  setFixedHeight(kHeightTwips / kTwipsPerPixel);
+  setFixedHeight(twipsToPixels(kHeightTwips));
 
   imgFileNewButton = addButton(QStringLiteral("imgFileNewButton"), QStringLiteral("New File"), 0, CreateNewDocument);
   imgFileOpenButton = addButton(QStringLiteral("imgFileOpenButton"), QStringLiteral("Open File"), 360, PromptOpenFile);
@@ -34,8 +34,7 @@ Toolbar::Toolbar(Program& program, QWidget* parent)
 
   Command1 = new QPushButton(Pictures::quitIcon(), QStringLiteral("Quit"), this);
   Command1->setObjectName(QStringLiteral("Command1"));
-  Command1->setGeometry(6240 / kTwipsPerPixel, kButtonTop / kTwipsPerPixel, 740 / kTwipsPerPixel,
-                        375 / kTwipsPerPixel);
+  Command1->setGeometry(fromTwips(6240, kButtonTop, 740, 375));
   Command1->setIconSize(QSize(16, 16));
   Command1->setCursor(Pictures::handCursor());
   Command1->setFocusPolicy(Qt::NoFocus);
@@ -48,7 +47,7 @@ PictureButton* Toolbar::addButton(const QString& name, const QString& toolTip, i
                            Pictures::toolbarPicture(name + QStringLiteral("Dn")), [this, command] { command(program_); });
 }
 
-QSize Toolbar::sizeHint() const { return QSize(7110 / kTwipsPerPixel, kHeightTwips / kTwipsPerPixel); }
+QSize Toolbar::sizeHint() const { return QSize(twipsToPixels(7110), twipsToPixels(kHeightTwips)); }
 
 void Toolbar::paintEvent(QPaintEvent* event) {
   QPainter painter(this);
@@ -61,6 +60,12 @@ void ShowEditButtons(Program& program) {
   strip->imgCutButton->setVisible(true);
   strip->imgCopyButton->setVisible(true);
   strip->imgPasteButton->setVisible(true);
+}
+
+void RestoreEditButtons(Program& program) {
+  if (!program.EditButtonsHidden) return;
+  ShowEditButtons(program);
+  program.EditButtonsHidden = False16;
 }
 
 void HideEditButtons(Program& program) {

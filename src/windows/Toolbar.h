@@ -35,5 +35,7 @@ class Toolbar : public QWidget {
 // Make the Cut, Copy and Paste buttons visible / invisible.
 void ShowEditButtons(Program& program);
 void HideEditButtons(Program& program);
+// After an open: the edit buttons hidden since the last document closed come back.
+void RestoreEditButtons(Program& program);
 // The Toolbar item of a window (the frame or a document window) was chosen.
 void ToggleToolbar(Program& program, QWidget* window);

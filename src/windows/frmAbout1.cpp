@@ -11,9 +11,6 @@
 #include "workspace/Program.h"
 
 namespace {
-const QColor kGreen(0, 255, 0);
-const QColor kRed(255, 0, 0);
-
 const QString kDescription = QStringLiteral(
     "Torvane Edit is a un-supported program for writting and editing cog, Multi player,Single player, and .DAT "
     "files,for Jedi Knight this is only a test version. Please report any bugs to: torvane.edit@example.com");
@@ -49,13 +46,13 @@ frmAbout1::frmAbout1(Program& program) : program_(program) {
   setTabOrder(cmdOK, cmdSysInfo);
 
   lblTitle = makeLabel(this, QStringLiteral("lblTitle"), fromTwips(1440, 240, 3975, 495),
-                       QStringLiteral("Application Title"), font, kGreen);
+                       QStringLiteral("Application Title"), font, kDesignGreen);
   Label1 = makeLabel(this, QStringLiteral("Label1"), fromTwips(1440, 720, 3975, 255), QStringLiteral("Version"),
-                     font, kGreen);
+                     font, kDesignGreen);
   lblDescription = makeLabel(this, QStringLiteral("lblDescription"), fromTwips(1440, 1080, 3975, 1215),
-                             kDescription, font, kGreen);
+                             kDescription, font, kDesignGreen);
   lblDisclaimer = makeLabel(this, QStringLiteral("lblDisclaimer"), fromTwips(240, 2520, 3870, 1065), kDisclaimer,
-                            font, kRed, Qt::black);
+                            font, kDesignRed, Qt::black);
 
   picIcon = new QLabel(this);
   picIcon->setObjectName(QStringLiteral("picIcon"));

@@ -11,6 +11,7 @@
 #include "resources/Pictures.h"
 #include "windows/CheckItem.h"
 #include "windows/ClientArea.h"
+#include "windows/DesignLayout.h"
 #include "windows/StatusBar.h"
 #include "windows/TextBox.h"
 #include "windows/Toolbar.h"
@@ -45,7 +46,7 @@ frmMDI::frmMDI(Program& program) : program_(program) {
   setStatusBar(new StatusBar(program_, this));
 
   // The designed inner area: 7110 x 5475 twips.
-  resize(7110 / 15, 5475 / 15);
+  resize(twipsToPixels(7110), twipsToPixels(5475));
 
   buildMenus();
   connect(mdi_, &QMdiArea::subWindowActivated, this, [this] { UpdateMenuBar(); });

@@ -10,6 +10,7 @@
 #include "recent/RecentFiles.h"
 #include "recent/RecentMenuItems.h"
 #include "windows/CheckItem.h"
+#include "windows/DesignLayout.h"
 #include "windows/TextBox.h"
 #include "windows/Toolbar.h"
 #include "windows/frmAbout1.h"
@@ -39,7 +40,7 @@ void frmNotePad::setCaption(const QString& caption) {
   if (auto* sub = qobject_cast<QMdiSubWindow*>(parentWidget())) sub->setWindowTitle(caption);
 }
 
-QSize frmNotePad::sizeHint() const { return QSize(5685 / 15, 4035 / 15); }
+QSize frmNotePad::sizeHint() const { return QSize(twipsToPixels(5685), twipsToPixels(4035)); }
 
 void frmNotePad::buildMenus() {
   auto item = [](QMenu* menu, const QString& caption, auto handler, frmNotePad* self) {

@@ -10,19 +10,9 @@
 #include "workspace/Program.h"
 
 namespace {
-const QColor kGreen(0, 255, 0);
-const QColor kRed(255, 0, 0);
-
 const QString kWarning = QStringLiteral(
     "This is just a test program the author is not responsible for any damage caused by this software and the "
     "author is also not responsible for the actions of the user! ");
-
-// The hand pointer; the system's own pointing hand where the picture is missing.
-QCursor handPointer() {
-  const QCursor hand = Pictures::handCursor();
-  if (hand.shape() == Qt::BitmapCursor && !hand.pixmap().isNull()) return hand;
-  return QCursor(Qt::PointingHandCursor);
-}
 
 // A key "produces a character" as the system's character messages count it:
 // not with Alt held, and not Delete, which the toolkit gives a text of its own.
@@ -61,7 +51,7 @@ frmSplash::frmSplash(Program& program, std::function<void()> loadFrame)
   lblCompanyProduct = makeLabel(Frame1, QStringLiteral("lblCompanyProduct"), fromTwips(2520, 600, 1950, 390),
                                 QStringLiteral("Brellin Design:"), haettenschweiler(18), Qt::white, Qt::black);
   lblProductName = makeLabel(Frame1, QStringLiteral("lblProductName"), fromTwips(2520, 1080, 2925, 660),
-                             QStringLiteral("Product"), haettenschweiler(32.25), kGreen, Qt::black);
+                             QStringLiteral("Product"), haettenschweiler(32.25), kDesignGreen, Qt::black);
   lblPlatform = makeLabel(Frame1, QStringLiteral("lblPlatform"), fromTwips(4680, 2280, 2145, 345),
                           QStringLiteral("For Windows 95/98"), haettenschweiler(15.75), Qt::white, Qt::black);
   lblTitle = makeLabel(Frame1, QStringLiteral("lblTitle"), fromTwips(2640, 2400, 1575, 255),
@@ -72,9 +62,9 @@ frmSplash::frmSplash(Program& program, std::function<void()> loadFrame)
   lblCompany = makeLabel(Frame1, QStringLiteral("lblCompany"), fromTwips(120, 3180, 3000, 255),
                          QStringLiteral("Brellin Design 1999"), arial(8.25, true), Qt::white, Qt::black);
   lblWarninguagain = makeLabel(Frame1, QStringLiteral("lblWarninguagain"), fromTwips(120, 3480, 855, 375),
-                               QStringLiteral("WARNING:"), arial(9, true), kRed, Qt::black);
+                               QStringLiteral("WARNING:"), arial(9, true), kDesignRed, Qt::black);
   lblWarning = makeLabel(Frame1, QStringLiteral("lblWarning"), fromTwips(1080, 3480, 6045, 675), kWarning,
-                         arial(8.25, true), kRed, Qt::black);
+                         arial(8.25, true), kDesignRed, Qt::black);
   for (QLabel* rightAligned : {lbltome, lblPlatform}) rightAligned->setAlignment(Qt::AlignRight | Qt::AlignTop);
 
   clickHandlers_ = {
@@ -89,7 +79,7 @@ frmSplash::frmSplash(Program& program, std::function<void()> loadFrame)
       {lblWarninguagain, nullptr},
       {lblTitle, nullptr},
   };
-  const QCursor hand = handPointer();
+  const QCursor hand = Pictures::handCursor();
   for (auto it = clickHandlers_.cbegin(); it != clickHandlers_.cend(); ++it) {
     auto* control = static_cast<QWidget*>(it.key());
     control->setCursor(hand);

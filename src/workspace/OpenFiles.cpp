@@ -11,6 +11,12 @@
 #include "workspace/HourglassPointer.h"
 #include "workspace/Program.h"
 
+namespace {
+void reportCannotFind(Program& program, const QString& FileName) {
+  program.runtime().MsgBox(QStringLiteral("Can't find file: ") + FileName, MsgBoxCode::OKOnly, program.App().Title);
+}
+}  // namespace
+
 void PromptOpenFile(Program& program) {
   FileDialogSettings& dialog = program.frame->CMDialog1;
   dialog.FileName = QString();
@@ -21,7 +27,7 @@ void PromptOpenFile(Program& program) {
   // it is too large would tell the user something false.
   const std::optional<qint64> length = program.system().FileLen(F);
   if (!length) {
-    program.runtime().MsgBox(QStringLiteral("Can't find file: ") + F, MsgBoxCode::OKOnly, program.App().Title);
+    reportCannotFind(program, F);
     return;
   }
   if (*length > MaxOpenFileBytes) {
@@ -32,10 +38,7 @@ void PromptOpenFile(Program& program) {
 
   LoadDocumentFile(program, F);
   RememberRecentFile(program, F);
-  if (program.EditButtonsHidden) {
-    ShowEditButtons(program);
-    program.EditButtonsHidden = False16;
-  }
+  RestoreEditButtons(program);
 }
 
 bool LoadDocumentFile(Program& program, const QString& FileName) {
@@ -45,8 +48,7 @@ bool LoadDocumentFile(Program& program, const QString& FileName) {
     read = program.system().ReadWholeFile(FileName);
   }
   if (read.status == FileReadResult::OpenFailed) {
-    program.runtime().MsgBox(QStringLiteral("Can't find file: ") + FileName, MsgBoxCode::OKOnly,
-                             program.App().Title);
+    reportCannotFind(program, FileName);
     return false;
   }
   // An empty window standing for a file with content could later be saved
