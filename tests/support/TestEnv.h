@@ -30,7 +30,15 @@ struct TestEnv {
   QTemporaryDir settingsDir;
   FakeRuntime runtime;
   QtSystemServices realSystem;
+#ifdef Q_OS_WIN
+  // The store is the registry there, which QSettings::setPath does not move:
+  // each test program keeps its own key, emptied when a test's program ends,
+  // and the user's own settings are never touched.
+  QtSettingsStore settings{testRegistryRoot()};
+  static QString testRegistryRoot();
+#else
   QtSettingsStore settings;
+#endif
   NoRegistry noRegistry;
   std::unique_ptr<Platform> platform;
   std::unique_ptr<Program> program;
