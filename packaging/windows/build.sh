@@ -60,13 +60,12 @@ ensure_deb_src() {
 debian_source() {
   local pkg=$1 version=$2 dir
   mkdir -p "$CACHE/src"
-  dir=$(find "$CACHE/src" -maxdepth 1 -type d -name "$pkg-*" -newer "$CACHE/src/$pkg.stamp" 2>/dev/null | head -1 || true)
-  if [ -z "$dir" ] || [ "$(cat "$CACHE/src/$pkg.stamp")" != "$version" ]; then
-    ensure_deb_src
-    rm -rf "$CACHE/src/$pkg"-* "$CACHE/src/$pkg"_*
-    (cd "$CACHE/src" && apt-get source -q "$pkg=$version" >&2 || apt-get source -q "$pkg" >&2)
+  dir=$(find "$CACHE/src" -maxdepth 1 -type d -name "$pkg-*" | head -1)
+  if [ -z "$dir" ] || [ "$(cat "$CACHE/src/$pkg.stamp" 2>/dev/null)" != "$version" ]; then
+    ensure_deb_src >&2
+    rm -rf "$CACHE/src/$pkg"-* "$CACHE/src/$pkg"_* "$CACHE/src/$pkg.stamp"
+    (cd "$CACHE/src" && apt-get source -q "$pkg=$version" >&2)
     echo "$version" > "$CACHE/src/$pkg.stamp"
-    touch -d '-1 second' "$CACHE/src/$pkg.stamp"
     dir=$(find "$CACHE/src" -maxdepth 1 -type d -name "$pkg-*" | head -1)
   fi
   echo "$dir"
