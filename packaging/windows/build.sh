@@ -23,9 +23,12 @@ QSCI_VERSION_DEB=$(dpkg-query -W -f='${Version}' libqscintilla2-qt6-dev)
 # Only what the editor needs: Core, Gui, Widgets, Network (the single-instance
 # pipe), PrintSupport (QScintilla's printer), Test, and the windows and
 # offscreen platform plugins.
+# Where the host Qt's tools and their CMake packages are, for the Qt build
+# and for everything built with the cross-built Qt.
+HOST_QT=(-DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR="/usr/lib/$(dpkg-architecture -qDEB_HOST_MULTIARCH)/cmake")
 QT_OPTIONS=(
   -DBUILD_SHARED_LIBS=OFF -DCMAKE_BUILD_TYPE=Release
-  -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR="/usr/lib/$(dpkg-architecture -qDEB_HOST_MULTIARCH)/cmake"
+  "${HOST_QT[@]}"
   -DQT_BUILD_EXAMPLES=OFF -DQT_BUILD_TESTS=OFF
   -DFEATURE_pkg_config=OFF       # the host's pkg-config would offer the host's libraries
   -DFEATURE_tabletevent=OFF      # the Debian source lacks the wintab headers
@@ -106,7 +109,7 @@ build_qscintilla() {
   log "building QScintilla $QSCI_VERSION_DEB for Windows (static) from $src"
   rm -rf "$CACHE/build-qscintilla"
   cmake -S "$HERE/qscintilla" -B "$CACHE/build-qscintilla" -G Ninja \
-    -DCMAKE_TOOLCHAIN_FILE="$TOOLCHAIN" -DTORVANE_WINDOWS_PREFIX="$PREFIX" \
+    -DCMAKE_TOOLCHAIN_FILE="$TOOLCHAIN" -DTORVANE_WINDOWS_PREFIX="$PREFIX" "${HOST_QT[@]}" \
     -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX="$PREFIX" -DQSCINTILLA_SOURCE="$src"
   cmake --build "$CACHE/build-qscintilla" -j"$JOBS"
   cmake --install "$CACHE/build-qscintilla"
@@ -119,7 +122,7 @@ build_qscintilla() {
 build_editor() {
   local start=$SECONDS
   cmake -S . -B "$BUILD_DIR" -G Ninja \
-    -DCMAKE_TOOLCHAIN_FILE="$TOOLCHAIN" -DTORVANE_WINDOWS_PREFIX="$PREFIX" -DCMAKE_BUILD_TYPE=Release \
+    -DCMAKE_TOOLCHAIN_FILE="$TOOLCHAIN" -DTORVANE_WINDOWS_PREFIX="$PREFIX" "${HOST_QT[@]}" -DCMAKE_BUILD_TYPE=Release \
     -DCMAKE_CROSSCOMPILING_EMULATOR="$PWD/$HERE/wine-run.sh" >/dev/null
   cmake --build "$BUILD_DIR" -j"$JOBS"
   log "editor, tools and tests built in $(( SECONDS - start )) s"
