@@ -171,6 +171,9 @@ void SaveFilesTest::failedWriteSaysWhyAndKeepsEverything_data() {
 }
 
 void SaveFilesTest::failedWriteSaysWhyAndKeepsEverything() {
+#ifdef Q_OS_WIN
+  QSKIP("the causes above name folders with '/'; tests/windows/tst_windowspaths checks them in Windows' notation");
+#endif
   QFETCH(QString, name);
   QFETCH(QString, cause);
   TestEnv env;

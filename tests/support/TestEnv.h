@@ -1,6 +1,7 @@
 #pragma once
 // A fresh program for one test: scripted runtime, real files in a temporary
 // folder, a real settings store in a temporary location, and its frame.
+#include <QDir>
 #include <QTemporaryDir>
 #include <memory>
 
@@ -18,7 +19,12 @@ struct TestEnv {
   explicit TestEnv(bool start = true, SystemServices* system = nullptr, Registry* registry = nullptr);
   ~TestEnv();
 
+#ifdef Q_OS_WIN
+  // In the notation the open and save dialogs hand names back in there.
+  QString path(const QString& name) const { return QDir::toNativeSeparators(dir.filePath(name)); }
+#else
   QString path(const QString& name) const { return dir.filePath(name); }
+#endif
   QString writeFile(const QString& name, const QByteArray& bytes) const;
   QByteArray readFile(const QString& name) const;
 
