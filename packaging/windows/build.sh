@@ -20,12 +20,12 @@ TOOLCHAIN=$PWD/$HERE/mingw-w64.cmake
 QT_VERSION_DEB=$(dpkg-query -W -f='${Version}' qt6-base-dev)
 QSCI_VERSION_DEB=$(dpkg-query -W -f='${Version}' libqscintilla2-qt6-dev)
 
-# Only what the editor needs: Core, Gui, Widgets, Network (the single-instance
-# pipe), PrintSupport (QScintilla's printer), Test, and the windows and
-# offscreen platform plugins.
 # Where the host Qt's tools and their CMake packages are, for the Qt build
 # and for everything built with the cross-built Qt.
 HOST_QT=(-DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR="/usr/lib/$(dpkg-architecture -qDEB_HOST_MULTIARCH)/cmake")
+# Only what the editor needs: Core, Gui, Widgets, Network (the single-instance
+# pipe), PrintSupport (QScintilla's printer), Test, and the windows and
+# offscreen platform plugins.
 QT_OPTIONS=(
   -DBUILD_SHARED_LIBS=OFF -DCMAKE_BUILD_TYPE=Release
   "${HOST_QT[@]}"
