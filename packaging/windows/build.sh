@@ -34,7 +34,8 @@ QT_OPTIONS=(
   -DFEATURE_tabletevent=OFF      # the Debian source lacks the wintab headers
   -DFEATURE_opengl=ON            # the windows plugin needs it; dynamic OpenGL
   -DFEATURE_sql=OFF -DFEATURE_dbus=OFF -DFEATURE_concurrent=OFF -DFEATURE_xml=OFF
-  -DFEATURE_network=ON -DFEATURE_ssl=OFF -DFEATURE_printsupport=ON -DFEATURE_testlib=ON
+  -DFEATURE_network=ON -DFEATURE_printsupport=ON -DFEATURE_testlib=ON
+  -DFEATURE_ssl=OFF -DFEATURE_schannel=OFF  # no TLS: its plugin does not build without ssl
   -DFEATURE_vulkan=OFF -DFEATURE_direct2d=OFF -DFEATURE_jpeg=OFF -DFEATURE_gif=OFF
   -DFEATURE_system_zlib=OFF -DFEATURE_system_pcre2=OFF -DFEATURE_system_png=OFF
   -DFEATURE_system_harfbuzz=OFF -DFEATURE_system_freetype=OFF -DFEATURE_zstd=OFF
@@ -81,16 +82,18 @@ build_qt() {
   local src start=$SECONDS
   src=$(debian_source qt6-base "$QT_VERSION_DEB")
   rm -rf "$PREFIX"
-  # An interrupted build of the same sources and options goes on where it stopped.
-  if [ -f "$CACHE/build-qt/torvane.stamp" ] && [ "$(cat "$CACHE/build-qt/torvane.stamp")" = "$QT_STAMP" ]; then
+  # An interrupted build of the same sources goes on where it stopped, its
+  # options brought up to date: only what they change is built again.
+  if [ -f "$CACHE/build-qt/torvane.source" ] && [ "$(cat "$CACHE/build-qt/torvane.source")" = "$src $QT_VERSION_DEB" ]; then
     log "going on with the Qt build in $CACHE/build-qt"
   else
     log "building Qt $QT_VERSION_DEB for Windows (static) from $src: this takes a while"
     rm -rf "$CACHE/build-qt"
-    cmake -S "$src" -B "$CACHE/build-qt" -G Ninja \
-      -DCMAKE_TOOLCHAIN_FILE="$TOOLCHAIN" -DCMAKE_INSTALL_PREFIX="$PREFIX" "${QT_OPTIONS[@]}"
-    echo "$QT_STAMP" > "$CACHE/build-qt/torvane.stamp"
+    mkdir -p "$CACHE/build-qt"
+    echo "$src $QT_VERSION_DEB" > "$CACHE/build-qt/torvane.source"
   fi
+  cmake -S "$src" -B "$CACHE/build-qt" -G Ninja \
+    -DCMAKE_TOOLCHAIN_FILE="$TOOLCHAIN" -DCMAKE_INSTALL_PREFIX="$PREFIX" "${QT_OPTIONS[@]}"
   cmake --build "$CACHE/build-qt" -j"$JOBS"
   cmake --install "$CACHE/build-qt"
   echo "$QT_STAMP" > "$PREFIX/qt.stamp"
