@@ -33,10 +33,11 @@ QT_OPTIONS=(
   -DFEATURE_pkg_config=OFF       # the host's pkg-config would offer the host's libraries
   -DFEATURE_tabletevent=OFF      # the Debian source lacks the wintab headers
   -DFEATURE_opengl=ON            # the windows plugin needs it; dynamic OpenGL
+  -DFEATURE_direct2d=ON          # Gui's DirectWrite font list, which the windows plugin uses, comes with it
   -DFEATURE_sql=OFF -DFEATURE_dbus=OFF -DFEATURE_concurrent=OFF -DFEATURE_xml=OFF
   -DFEATURE_network=ON -DFEATURE_printsupport=ON -DFEATURE_testlib=ON
   -DFEATURE_ssl=OFF -DFEATURE_schannel=OFF  # no TLS: its plugin does not build without ssl
-  -DFEATURE_vulkan=OFF -DFEATURE_direct2d=OFF -DFEATURE_jpeg=OFF -DFEATURE_gif=OFF
+  -DFEATURE_vulkan=OFF -DFEATURE_jpeg=OFF -DFEATURE_gif=OFF
   -DFEATURE_system_zlib=OFF -DFEATURE_system_pcre2=OFF -DFEATURE_system_png=OFF
   -DFEATURE_system_harfbuzz=OFF -DFEATURE_system_freetype=OFF -DFEATURE_zstd=OFF
   -DFEATURE_androiddeployqt=OFF -DFEATURE_windeployqt=OFF

@@ -6,6 +6,9 @@
 find_package(Qt6 REQUIRED COMPONENTS PrintSupport)
 target_link_libraries(torvane PUBLIC Qt6::PrintSupport)
 
+# The host's rcc compresses with zstd, which the Windows Qt cannot read back.
+set_property(TARGET torvane APPEND PROPERTY AUTORCC_OPTIONS --no-zstd)
+
 # The editor is a windowed program: no console opens beside it.
 set_target_properties(torvane-edit PROPERTIES WIN32_EXECUTABLE ON)
 
