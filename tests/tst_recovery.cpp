@@ -342,14 +342,18 @@ class RecoveryTest : public QObject {
   // A folder that cannot be written: said once, editing and saving go on.
   void unwritableFolder_data() {
     QTest::addColumn<QString>("how");
-    QTest::newRow("a file where the folder should be") << QStringLiteral("file");
-    QTest::newRow("a read-only file system") << QStringLiteral("readonly");
+    QTest::addColumn<QString>("reason");
+    QTest::newRow("a file where the folder should be") << QStringLiteral("file") << QStringLiteral("is a file, not a folder");
+    QTest::newRow("a read-only file system") << QStringLiteral("readonly") << QStringLiteral("the disk is read-only");
   }
   void unwritableFolder() {
     QFETCH(QString, how);
+    QFETCH(QString, reason);
     QString mounted;
     if (how == QLatin1String("file")) {
-      writeAll(root, "not a folder");
+      QVERIFY(QDir().mkpath(root));
+      writeAll(QDir(root).filePath(QStringLiteral("data")), "not a folder");
+      root = QDir(root).filePath(QStringLiteral("data/recovery"));
     } else {
       QVERIFY(QDir().mkpath(root));
       if (::mount("tmpfs", QFile::encodeName(root).constData(), "tmpfs", MS_RDONLY, "size=64k") != 0)
@@ -364,7 +368,9 @@ class RecoveryTest : public QObject {
     editText(editor.env.doc(1), "first words");
     editor.flush();
     QVERIFY(editor.recovery.FailureTold());
-    QCOMPARE(noticeOf(editor.env), QStringLiteral("Unsaved text can't be kept for recovery"));
+    QCOMPARE(noticeOf(editor.env), QStringLiteral("Can't keep recovery copies"));
+    const QString tip = qobject_cast<StatusBar*>(editor.env.frame->statusBar())->textPanel->toolTip();
+    QVERIFY2(tip.contains(reason), qPrintable(tip));
     QCOMPARE(editor.env.runtime.messages.size(), 0);
     editor.env.doc(1)->Text1->SetSelStart(11);
     editor.env.doc(1)->Text1->SetSelText(" and more");
@@ -409,7 +415,7 @@ class RecoveryTest : public QObject {
     editText(document, big);
     editor.flush();
     QVERIFY(editor.recovery.FailureTold());
-    QCOMPARE(noticeOf(editor.env), QStringLiteral("Unsaved text can't be kept for recovery"));
+    QCOMPARE(noticeOf(editor.env), QStringLiteral("Can't keep recovery copies"));
     QVERIFY(qobject_cast<StatusBar*>(editor.env.frame->statusBar())->textPanel->toolTip().contains(
         QStringLiteral("no space left on the device")));
     QCOMPARE(DecodeRecoveryCopy(readAll(copy)).value_or(RecoveryCopy{}).text, QByteArray("small enough"));

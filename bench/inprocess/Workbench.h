@@ -14,8 +14,8 @@ struct Workbench {
   std::unique_ptr<TestEnv> documents;  // New and Open, with some documents open
   std::unique_ptr<TestEnv> search;     // one document holding the searched text
   std::unique_ptr<TestEnv> save;       // one document holding the saved text
-  std::unique_ptr<RecoveryInstance> recovery;  // one document whose copies are kept
   QTemporaryDir folder;
+  std::unique_ptr<RecoveryInstance> recovery;  // one document whose copies are kept, in folder
   // A COG-like file of 65000 bytes, the largest the Open dialog takes.
   const QString& file65000();
 

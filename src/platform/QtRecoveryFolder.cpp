@@ -10,6 +10,10 @@
 
 #include <cerrno>
 
+#ifdef Q_OS_UNIX
+#include <sys/stat.h>
+#endif
+
 #include "platform/QtSystemServices.h"
 
 namespace {
@@ -25,6 +29,21 @@ std::unique_ptr<QLockFile> lockOf(const QString& folder) {
   auto lock = std::make_unique<QLockFile>(QDir(folder).filePath(kLockName));
   lock->setStaleLockTime(0);
   return lock;
+}
+
+// A new folder readable by the user alone; false with errno set when it
+// cannot be made (EEXIST when the name is taken).
+bool makePrivateFolder(const QString& path) {
+#ifdef Q_OS_UNIX
+  return ::mkdir(QFile::encodeName(path).constData(), 0700) == 0;
+#else
+  if (QFileInfo::exists(path)) {
+    errno = EEXIST;
+    return false;
+  }
+  errno = 0;
+  return QDir().mkdir(path) && QFile::setPermissions(path, kOwnerOnlyFolder);
+#endif
 }
 
 // The copies of a set: never the lock, never the temporary file of a write
@@ -51,7 +70,7 @@ FileWriteResult QtRecoveryFolder::makeOwnSet() {
   FileWriteResult result;
   errno = 0;
   if (!QDir().mkpath(root_)) {
-    result.error = describeWriteFailure(errno, QDir(root_).filePath(QStringLiteral("x")));
+    result.error = describeWriteFailure(errno, root_);
     return result;
   }
   QFile::setPermissions(root_, kOwnerOnlyFolder);
@@ -60,13 +79,12 @@ FileWriteResult QtRecoveryFolder::makeOwnSet() {
                              .arg(QCoreApplication::applicationPid())
                              .arg(QRandomGenerator::global()->generate(), 8, 16, QLatin1Char('0'));
     const QString folder = QDir(root_).filePath(name);
-    errno = 0;
-    if (!QDir(root_).mkdir(name)) {
-      if (QFileInfo::exists(folder)) continue;  // taken: another name
-      result.error = describeWriteFailure(errno, QDir(folder).filePath(kLockName));
+    if (!makePrivateFolder(folder)) {
+      const int err = errno;
+      if (err == EEXIST) continue;  // taken: another name
+      result.error = describeWriteFailure(err, folder);
       return result;
     }
-    QFile::setPermissions(folder, kOwnerOnlyFolder);
     auto lock = lockOf(folder);
     if (!lock->tryLock(0)) {
       // Claimed as an orphan by a starting instance in the moment between

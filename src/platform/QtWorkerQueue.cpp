@@ -2,6 +2,12 @@
 
 #include <QThread>
 
+#ifdef Q_OS_LINUX
+#include <sys/resource.h>
+#include <sys/syscall.h>
+#include <unistd.h>
+#endif
+
 QtWorkerQueue::QtWorkerQueue() = default;
 
 QtWorkerQueue::~QtWorkerQueue() {
@@ -18,6 +24,12 @@ void QtWorkerQueue::start() {
   worker_ = new QObject;
   worker_->moveToThread(thread_);
   thread_->start(QThread::LowPriority);
+#ifdef Q_OS_LINUX
+  // Qt's priorities do not reach ordinary Linux threads: a niced writer
+  // waking up does not push the user-interface thread off a busy core, and
+  // still gets its turn (an idle-only thread could wait for ever).
+  QMetaObject::invokeMethod(worker_, [] { setpriority(PRIO_PROCESS, id_t(syscall(SYS_gettid)), 10); });
+#endif
 }
 
 void QtWorkerQueue::Post(std::function<void()> job) {

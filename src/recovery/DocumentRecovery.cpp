@@ -124,7 +124,7 @@ void DocumentRecovery::failed(const QString& why) {
   told_ = true;
   if (!program_.frame) return;
   if (auto* bar = qobject_cast<StatusBar*>(program_.frame->statusBar()))
-    bar->ShowNotice(QStringLiteral("Unsaved text can't be kept for recovery"), why);
+    bar->ShowNotice(QStringLiteral("Can't keep recovery copies"), why);
 }
 
 void RecoveryDocumentChanged(Program& program, frmNotePad& document) {
