@@ -22,6 +22,7 @@ constexpr QFileDevice::Permissions kOwnerOnlyFolder =
 constexpr QFileDevice::Permissions kOwnerOnlyFile = QFileDevice::ReadOwner | QFileDevice::WriteOwner;
 const QString kLockName = QStringLiteral("lock");
 const QString kCopyPattern = QStringLiteral("*.copy");
+constexpr qint64 kLargestCopy = 64 * 1024 * 1024;
 
 // A lock another instance may hold: only its owner's death makes it stale,
 // never its age (an editor stays open for days).
@@ -176,7 +177,8 @@ QList<StoredCopy> QtRecoveryFolder::ReadOrphan(const QString& set) {
   for (const QString& name : copiesIn(folder.path())) {
     QFile file(folder.filePath(name));
     StoredCopy copy{name, {}};
-    if (file.open(QIODevice::ReadOnly)) copy.bytes = file.readAll();
+    // Far beyond any document: not a copy this program wrote, not read.
+    if (file.size() <= kLargestCopy && file.open(QIODevice::ReadOnly)) copy.bytes = file.readAll();
     copies.append(copy);
   }
   return copies;
