@@ -262,6 +262,28 @@ class RecoveryTest : public QObject {
     QCOMPARE(copiesIn(QDir(root).filePath(next->folder.ownSet())), QStringList{QStringLiteral("2.copy")});
   }
 
+  // Recovered text that cannot be written into the new instance's own set:
+  // the copies it came from stay, offered again at the next start.
+  void recoveredButNotKeptStaysOnDisk() {
+    leaveOrphan("recover me", QString(), {});
+    const QString orphan = QDir(root).filePath(setsIn(root).value(0));
+    const QByteArray before = readAll(QDir(orphan).filePath(QStringLiteral("1.copy")));
+    {
+      BasicRecoveryInstance<FaultyRecoveryFolder> next(root, false);
+      next.folder.full = true;
+      next.env.runtime.msgBoxAnswers << MsgBoxResult::Yes;
+      OfferRecoveredDocuments(next.program());
+      next.settle();
+      QCOMPARE(next.env.doc(2)->Text1->Text(), QByteArray("recover me"));
+      QVERIFY(next.recovery.FailureTold());
+      QCOMPARE(readAll(QDir(orphan).filePath(QStringLiteral("1.copy"))), before);
+    }
+    RecoveryInstance later(root, false);
+    later.env.runtime.msgBoxAnswers << MsgBoxResult::No << MsgBoxResult::No;
+    OfferRecoveredDocuments(later.program());
+    QVERIFY(later.env.runtime.messages.value(0).text.startsWith(QStringLiteral("1 document had unsaved changes")));
+  }
+
   void answeringNo_data() {
     QTest::addColumn<int>("discard");
     QTest::addColumn<bool>("kept");
