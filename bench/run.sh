@@ -12,7 +12,7 @@ QUICK=0
 
 cmake -S . -B "$BUILD" -DCMAKE_BUILD_TYPE=Release -DTORVANE_BENCH=ON -DBUILD_TESTING=OFF >/dev/null
 cmake --build "$BUILD" -j"$(nproc)" \
-  --target torvane-edit torvane-bare torvane-paint-probe torvane-bench torvane-bench-report >/dev/null
+  --target torvane-edit torvane-edit-without-recovery torvane-bare torvane-paint-probe torvane-bench torvane-bench-report >/dev/null
 
 OUT=$(mktemp -d)
 trap 'rm -rf "$OUT"' EXIT
@@ -20,6 +20,8 @@ export QT_QPA_PLATFORM=offscreen
 # Start-up reads an empty recent-file list of its own, not the user's.
 export XDG_CONFIG_HOME="$OUT/config"
 mkdir -p "$XDG_CONFIG_HOME"
+# And an empty recovery folder of its own: start-up with no copies to offer.
+export XDG_DATA_HOME="$OUT/data"
 
 if [ "$QUICK" = 1 ]; then
   RUNS=3 ROUNDS=1 REPS=3 MIN_TIME=0.01
@@ -40,15 +42,18 @@ run_logged() {  # name, command...: output to a log, shown when the step fails
 echo "bench: start-up and memory, $RUNS runs of each program in $ROUNDS rounds (hyperfine)..." >&2
 bare="$bin/bench/torvane-bare"
 editor="$bin/torvane-edit"
+norecovery="$bin/bench/torvane-edit-without-recovery"
 # Once each untimed, so that the first timed run finds the files cached.
 LD_PRELOAD="$probe" "$bare" >/dev/null 2>&1 || true
 LD_PRELOAD="$probe" "$editor" >/dev/null 2>&1 || true
+LD_PRELOAD="$probe" "$norecovery" >/dev/null 2>&1 || true
 # Rounds that take turns, so that a change in the machine's load meets both.
 for round in $(seq 1 "$ROUNDS"); do
   run_logged "startup-$round" hyperfine -N --runs "$((RUNS / ROUNDS))" --ignore-failure --style basic \
     --export-json "$OUT/startup-$round.json" \
     --command-name bare "env LD_PRELOAD=$probe TORVANE_PROBE_OUT=$OUT/memory-bare.txt $bare" \
-    --command-name editor "env LD_PRELOAD=$probe TORVANE_PROBE_OUT=$OUT/memory-editor.txt $editor"
+    --command-name editor "env LD_PRELOAD=$probe TORVANE_PROBE_OUT=$OUT/memory-editor.txt $editor" \
+    --command-name editor-without-recovery "env LD_PRELOAD=$probe $norecovery"
 done
 
 echo "bench: in-process figures, $REPS repetitions each (Google Benchmark)..." >&2

@@ -1,9 +1,13 @@
 #include <QApplication>
 
+#include "platform/QtRecoveryFolder.h"
 #include "platform/QtRuntime.h"
 #include "platform/QtSettingsStore.h"
 #include "platform/QtSystemServices.h"
+#include "platform/QtWorkerQueue.h"
 #include "platform/SystemRegistry.h"
+#include "recovery/DocumentRecovery.h"
+#include "recovery/RecoverDocuments.h"
 #include "windows/frmMDI.h"
 #include "workspace/Program.h"
 #include "workspace/Startup.h"
@@ -19,7 +23,14 @@ int main(int argc, char** argv) {
   SystemRegistry registry;
   Platform platform{runtime, system, settings, registry};
   Program program(platform);
+#ifndef TORVANE_WITHOUT_RECOVERY  // the benchmark's floor for start-up builds it without
+  QtRecoveryFolder recoveryFolder(QtRecoveryFolder::standardRoot());
+  QtWorkerQueue recoveryWriter;
+  DocumentRecovery recovery(program, recoveryFolder, recoveryWriter);
+  program.recovery = &recovery;
+#endif
   frmMDI frame(program);
   MDIForm_Load(program);
+  OfferRecoveredDocuments(program);
   return app.exec();
 }

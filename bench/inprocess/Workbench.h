@@ -4,6 +4,7 @@
 #include <QTemporaryDir>
 #include <memory>
 
+#include "RecoveryInstance.h"
 #include "TestEnv.h"
 
 namespace bench {
@@ -14,6 +15,7 @@ struct Workbench {
   std::unique_ptr<TestEnv> search;     // one document holding the searched text
   std::unique_ptr<TestEnv> save;       // one document holding the saved text
   QTemporaryDir folder;
+  std::unique_ptr<RecoveryInstance> recovery;  // one document whose copies are kept, in folder
   // A COG-like file of 65000 bytes, the largest the Open dialog takes.
   const QString& file65000();
 
@@ -25,5 +27,6 @@ void registerMemoryBenchmarks(Workbench& bench);
 void registerDocumentBenchmarks(Workbench& bench);
 void registerSearchBenchmarks(Workbench& bench);
 void registerSaveBenchmarks(Workbench& bench);
+void registerRecoveryBenchmarks(Workbench& bench);
 
 }  // namespace bench

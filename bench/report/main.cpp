@@ -138,6 +138,12 @@ int main(int argc, char** argv) {
     rows.append({QStringLiteral("search 65000 chars, %1 (vs one scan)").arg(QLatin1String(s[1])),
                  in((std::string("search/") + s[0]).c_str()), in((std::string("search_floor/") + s[0]).c_str()),
                  Kind::Time, QStringLiteral("< 1 ms"), below(1e-3)});
+  rows.append({QStringLiteral("start-up with recovery on, no copies (vs without recovery)"),
+               pick(startup, QStringLiteral("editor")), pick(startup, QStringLiteral("editor-without-recovery")),
+               Kind::Time, QStringLiteral("<= 1.02x"), ratioAtMost(1.02)});
+  rows.append({QStringLiteral("recovery write, UI thread's share, 65000 bytes (vs copying the text out)"),
+               in("recovery/HandOff_65000_bytes"), in("recovery_floor/copy_text_out_65000_bytes"), Kind::Time,
+               QStringLiteral("<= 1 ms"), atMost(1e-3)});
   rows.append({QStringLiteral("save 65000 bytes, WriteDocumentFile (vs fsync'd write)"),
                in("save/WriteDocumentFile_65000_bytes"), in("save_floor/atomic_flushed_write_65000_bytes"),
                Kind::Time, QStringLiteral("<= 1.25x"), ratioAtMost(1.25)});

@@ -10,6 +10,7 @@
 
 class frmNotePad;
 class frmMDI;
+class DocumentRecovery;
 
 struct DocumentState {
   Bool16 Deleted = False16;
@@ -37,6 +38,9 @@ class Program {
   Bool16 EditButtonsHidden = False16;
 
   frmMDI* frame = nullptr;  // the frame window, set when it is created
+
+  // Keeps copies of unsaved text; none when the program runs without it.
+  DocumentRecovery* recovery = nullptr;
 
   // Slot numbers are 16-bit; tests may lower the bound to reach it.
   int maxSlot = 32767;
