@@ -1,4 +1,11 @@
 #include <QApplication>
+#include <QDir>
+
+#include "launch/CommandLine.h"
+#include "launch/HandOver.h"
+#include "launch/Launcher.h"
+#include "platform/QtDesktopWindows.h"
+#include "platform/QtInstanceChannel.h"
 
 #include "platform/QtRuntime.h"
 #include "platform/QtSettingsStore.h"
@@ -13,6 +20,13 @@ int main(int argc, char** argv) {
   QApplication::setApplicationName(QStringLiteral("Torvane Edit"));
   // Lets desktops match the running window to its menu entry and icon.
   QGuiApplication::setDesktopFileName(QStringLiteral(TORVANE_APP_ID));
+  QCoreApplication::setApplicationVersion(QStringLiteral(TORVANE_VERSION));
+  // Before start-up makes the program's own folder the current one.
+  const LaunchRequest request = ParseCommandLine(QCoreApplication::arguments(), QDir::currentPath());
+  if (request.action != LaunchRequest::Run) return FinishWithoutWindow(request);
+  QtInstanceChannel channel(QGuiApplication::platformName());
+  const HandOverResult handOver = HandOverFiles(channel, request.files);
+  if (handOver.handedOver) return 0;
   QtRuntime runtime;
   QtSystemServices system;
   QtSettingsStore settings;
@@ -21,5 +35,7 @@ int main(int argc, char** argv) {
   Program program(platform);
   frmMDI frame(program);
   MDIForm_Load(program);
+  QtDesktopWindows desktop;
+  Launcher launcher(program, channel, desktop, handOver);
   return app.exec();
 }

@@ -1,0 +1,42 @@
+#pragma once
+#include <QString>
+#include <memory>
+
+#include "platform/InstanceChannel.h"
+
+class QLocalServer;
+class QLocalSocket;
+
+// The channel as a local socket, named for the user and the display, in a
+// folder only the user can enter. Every message travels as a 4-byte
+// big-endian length and that many bytes; the listener answers "OK" to a
+// message it took.
+class QtInstanceChannel : public InstanceChannel {
+ public:
+  // platformName: Qt's windowing platform ("xcb", "wayland", "offscreen").
+  explicit QtInstanceChannel(const QString& platformName);
+  ~QtInstanceChannel() override;
+
+  Delivery Send(const QByteArray& message) override;
+  bool Listen(Receiver receiver) override;
+
+  // Where the socket lives; empty when no private folder could be had, and
+  // then the channel never listens nor sends.
+  const QString& SocketPath() const { return path_; }
+
+ private:
+  bool someoneListens() const;
+  void serve(QLocalSocket* connection);
+
+  QString path_;
+  std::unique_ptr<QLocalServer> server_;
+  Receiver receiver_;
+};
+
+// The socket's name for this user on this display: the same in every start
+// of the editor there, different for another user or display.
+QString instanceSocketName(const QString& platformName);
+// $XDG_RUNTIME_DIR when it is a folder of the user's that nobody else may
+// enter, else a folder of that kind made in the temporary folder; empty when
+// neither can be had.
+QString privateRuntimeFolder();
