@@ -4,13 +4,13 @@
 // test gives the program its own runtime, settings and home folders, and
 // reads what it opened from the report its TORVANE_LAUNCH_REPORT hook writes.
 #include <QCryptographicHash>
-#include <QLocalSocket>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QtEndian>
 #include <QtTest>
 
 #include <sys/socket.h>
+#include <sys/stat.h>
 #include <sys/un.h>
 #include <unistd.h>
 
@@ -126,18 +126,21 @@ QByteArray framed(const QByteArray& payload) {
 
 // What the editor answered to raw bytes, before it closed the connection.
 QByteArray sendRaw(const QString& socketPath, const QByteArray& bytes) {
-  QLocalSocket socket;
-  socket.connectToServer(socketPath);
-  if (!socket.waitForConnected(kWaitMs)) return "<no connection>";
-  socket.write(bytes);
-  socket.waitForBytesWritten(kWaitMs);
+  const QByteArray path = QFile::encodeName(socketPath);
+  sockaddr_un address{};
+  address.sun_family = AF_UNIX;
+  qstrncpy(address.sun_path, path.constData(), sizeof address.sun_path);
+  const int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
+  if (fd < 0 || ::connect(fd, reinterpret_cast<sockaddr*>(&address), sizeof address) != 0) return "<no connection>";
+  timeval tv{10, 0};  // the editor gives up on a sender after a few seconds
+  ::setsockopt(fd, SOL_SOCKET, SO_RCVTIMEO, &tv, sizeof tv);
+  ::send(fd, bytes.constData(), size_t(bytes.size()), MSG_NOSIGNAL);
   QByteArray answer;
-  QDeadlineTimer deadline(10000);
-  while (socket.state() == QLocalSocket::ConnectedState && !deadline.hasExpired()) {
-    if (socket.waitForReadyRead(100)) answer += socket.readAll();
-  }
-  answer += socket.readAll();
-  return answer;
+  char chunk[64];
+  ssize_t n;
+  while ((n = ::recv(fd, chunk, sizeof chunk, 0)) > 0) answer.append(chunk, n);
+  ::close(fd);
+  return n < 0 ? "<no end>" : answer;
 }
 
 }  // namespace
@@ -152,6 +155,7 @@ class LaunchProcessTest : public QObject {
   void badMessagesOpenNothing();
   void optionsEndWithoutAWindow_data();
   void optionsEndWithoutAWindow();
+  void socketFolderIsPrivate();
 };
 
 void LaunchProcessTest::opensTheFilesOnItsCommandLine() {
@@ -182,6 +186,11 @@ void LaunchProcessTest::secondStartHandsItsFilesToTheFirst() {
   auto first = box.start({}, QStringLiteral("first"));
   QVERIFY(waitUntilUp(box, QStringLiteral("first")));
   QCOMPARE(readReport(box.report(QStringLiteral("first"))).listening, QStringLiteral("yes"));
+  struct stat st;
+  QCOMPARE(::lstat(QFile::encodeName(box.socketPath()).constData(), &st), 0);
+  QVERIFY(S_ISSOCK(st.st_mode));
+  QCOMPARE(st.st_mode & 0777, mode_t(0600));
+  QCOMPARE(st.st_uid, ::getuid());
   const QString a = box.write(QStringLiteral("a & b.cog"), "handed");
   const QString b = box.write(QStringLiteral("sub/b.cog"), "second");
   // From another folder: its relative names are its own.
@@ -311,6 +320,24 @@ void LaunchProcessTest::optionsEndWithoutAWindow() {
   for (const QString& part : err) QVERIFY2(stdErr.contains(part), qPrintable(stdErr));
   QVERIFY(!QFile::exists(box.report(QStringLiteral("editor"))));  // no start-up, no window
   QVERIFY(QDir(box.runtime()).isEmpty());  // nobody listens
+}
+
+void LaunchProcessTest::socketFolderIsPrivate() {
+  const QByteArray saved = qgetenv("XDG_RUNTIME_DIR");
+  QTemporaryDir folder;
+  QFile::setPermissions(folder.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+  qputenv("XDG_RUNTIME_DIR", QFile::encodeName(folder.path()));
+  QCOMPARE(privateRuntimeFolder(), folder.path());
+  // One that others may enter is not used: a folder of the editor's own is.
+  QFile::setPermissions(folder.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner |
+                                           QFileDevice::ReadOther | QFileDevice::ExeOther);
+  const QString fallback = privateRuntimeFolder();
+  QVERIFY(fallback != folder.path());
+  QVERIFY(!fallback.isEmpty());
+  struct stat st;
+  QCOMPARE(::lstat(QFile::encodeName(fallback).constData(), &st), 0);
+  QCOMPARE(st.st_mode & 0777, mode_t(0700));
+  qputenv("XDG_RUNTIME_DIR", saved);
 }
 
 QTEST_GUILESS_MAIN(LaunchProcessTest)

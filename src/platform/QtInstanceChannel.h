@@ -4,13 +4,16 @@
 
 #include "platform/InstanceChannel.h"
 
-class QLocalServer;
-class QLocalSocket;
+class QSocketNotifier;
 
-// The channel as a local socket, named for the user and the display, in a
-// folder only the user can enter. Every message travels as a 4-byte
-// big-endian length and that many bytes; the listener answers "OK" to a
-// message it took.
+// The channel as a local (Unix-domain) stream socket, named for the user and
+// the display, in a folder only the user can enter, served from Qt's event
+// loop. Every message travels as a 4-byte big-endian length and that many
+// bytes; the listener answers "OK" to a message it took.
+//
+// Plain sockets rather than Qt Network: that module and the libraries it
+// brings would be loaded by every start of the editor, and cost it more time
+// than the whole channel does.
 class QtInstanceChannel : public InstanceChannel {
  public:
   // platformName: Qt's windowing platform ("xcb", "wayland", "offscreen").
@@ -26,10 +29,12 @@ class QtInstanceChannel : public InstanceChannel {
 
  private:
   bool someoneListens() const;
-  void serve(QLocalSocket* connection);
+  void acceptWaiting();
 
   QString path_;
-  std::unique_ptr<QLocalServer> server_;
+  int listener_ = -1;
+  unsigned long listenerInode_ = 0;  // to remove only our own socket file
+  std::unique_ptr<QSocketNotifier> notifier_;
   Receiver receiver_;
 };
 
