@@ -16,11 +16,13 @@
 #include "workspace/Startup.h"
 
 int main(int argc, char** argv) {
+  // --help and --version answer without a display.
+  QCoreApplication::setApplicationVersion(QStringLiteral(TORVANE_VERSION));
+  if (const std::optional<LaunchRequest> early = HelpOrVersionRequest(argc, argv)) return FinishWithoutWindow(*early);
   QApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Torvane Edit"));
   // Lets desktops match the running window to its menu entry and icon.
   QGuiApplication::setDesktopFileName(QStringLiteral(TORVANE_APP_ID));
-  QCoreApplication::setApplicationVersion(QStringLiteral(TORVANE_VERSION));
   // Before start-up makes the program's own folder the current one.
   const LaunchRequest request = ParseCommandLine(QCoreApplication::arguments(), QDir::currentPath());
   if (request.action != LaunchRequest::Run) return FinishWithoutWindow(request);

@@ -156,6 +156,7 @@ class LaunchProcessTest : public QObject {
   void optionsEndWithoutAWindow_data();
   void optionsEndWithoutAWindow();
   void socketFolderIsPrivate();
+  void helpAndVersionNeedNoDisplay();
 };
 
 void LaunchProcessTest::opensTheFilesOnItsCommandLine() {
@@ -338,6 +339,20 @@ void LaunchProcessTest::socketFolderIsPrivate() {
   QCOMPARE(::lstat(QFile::encodeName(fallback).constData(), &st), 0);
   QCOMPARE(st.st_mode & 0777, mode_t(0700));
   qputenv("XDG_RUNTIME_DIR", saved);
+}
+
+void LaunchProcessTest::helpAndVersionNeedNoDisplay() {
+  for (const char* option : {"--help", "--version"}) {
+    QProcess process;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) env.remove(QString::fromLatin1(name));
+    process.setProcessEnvironment(env);
+    process.start(QStringLiteral(TORVANE_EDIT_PROGRAM), {QString::fromLatin1(option)});
+    QVERIFY(process.waitForFinished(kWaitMs));
+    QCOMPARE(process.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(process.exitCode(), 0);
+    QVERIFY(process.readAllStandardOutput().startsWith(option == QByteArray("--help") ? "Usage: " : "torvane-edit 1.0.1"));
+  }
 }
 
 QTEST_GUILESS_MAIN(LaunchProcessTest)

@@ -31,6 +31,14 @@ LaunchRequest ParseCommandLine(const QStringList& arguments, const QString& star
   return request;
 }
 
+std::optional<LaunchRequest> HelpOrVersionRequest(int argc, char** argv) {
+  QStringList arguments;
+  for (int i = 0; i < argc; ++i) arguments.append(QString::fromLocal8Bit(argv[i]));
+  const LaunchRequest request = ParseCommandLine(arguments, QString());
+  if (request.action == LaunchRequest::ShowHelp || request.action == LaunchRequest::ShowVersion) return request;
+  return std::nullopt;
+}
+
 QString UsageText() {
   return QStringLiteral(
       "Usage: torvane-edit [OPTION]... [FILE]...\n"

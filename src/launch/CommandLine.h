@@ -5,6 +5,7 @@
 // object before these arguments are read.
 #include <QString>
 #include <QStringList>
+#include <optional>
 
 struct LaunchRequest {
   enum Action { Run, ShowHelp, ShowVersion, UsageError };
@@ -17,6 +18,12 @@ struct LaunchRequest {
 // them. Relative names are taken from startFolder, the folder the program was
 // started in.
 LaunchRequest ParseCommandLine(const QStringList& arguments, const QString& startFolder);
+
+// The raw arguments, before the application object exists (and so before a
+// display is needed): a request for the help or the version when that is what
+// they ask for as they stand; nullopt for everything else, which waits for
+// the full reading once Qt has taken out its own options.
+std::optional<LaunchRequest> HelpOrVersionRequest(int argc, char** argv);
 
 QString UsageText();
 QString VersionText();
