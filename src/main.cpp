@@ -16,9 +16,15 @@
 #include "workspace/Startup.h"
 
 int main(int argc, char** argv) {
-  // --help and --version answer without a display.
   QCoreApplication::setApplicationVersion(QStringLiteral(TORVANE_VERSION));
-  if (const std::optional<LaunchRequest> early = HelpOrVersionRequest(argc, argv)) return FinishWithoutWindow(*early);
+  // Before Qt starts: --help and --version answer without a display, and a
+  // running editor takes the files without this start opening one.
+  const std::optional<LaunchRequest> early = EarlyRequest(argc, argv, QDir::currentPath());
+  if (early && early->action != LaunchRequest::Run) return FinishWithoutWindow(*early);
+  QtInstanceChannel channel(RequestedPlatform(argc, argv));
+  std::optional<HandOverResult> handOver;
+  if (early) handOver = HandOverFiles(channel, early->files);
+  if (handOver && handOver->handedOver) return 0;
   QApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Torvane Edit"));
   // Lets desktops match the running window to its menu entry and icon.
@@ -26,9 +32,8 @@ int main(int argc, char** argv) {
   // Before start-up makes the program's own folder the current one.
   const LaunchRequest request = ParseCommandLine(QCoreApplication::arguments(), QDir::currentPath());
   if (request.action != LaunchRequest::Run) return FinishWithoutWindow(request);
-  QtInstanceChannel channel(QGuiApplication::platformName());
-  const HandOverResult handOver = HandOverFiles(channel, request.files);
-  if (handOver.handedOver) return 0;
+  if (!handOver) handOver = HandOverFiles(channel, request.files);
+  if (handOver->handedOver) return 0;
   QtRuntime runtime;
   QtSystemServices system;
   QtSettingsStore settings;
@@ -38,6 +43,6 @@ int main(int argc, char** argv) {
   frmMDI frame(program);
   MDIForm_Load(program);
   QtDesktopWindows desktop;
-  Launcher launcher(program, channel, desktop, handOver);
+  Launcher launcher(program, channel, desktop, *handOver);
   return app.exec();
 }

@@ -15,6 +15,8 @@ class CommandLineTest : public QObject {
   void parses_data();
   void parses();
   void usageErrorNamesTheOption();
+  void earlyReadingLeavesQtOptionsToQt();
+  void platformAskedFor();
   void messagesCarryNamesExactly();
   void messagesAreSplitToStayWithinBounds();
   void readingRejectsWhatIsNotOurs_data();
@@ -62,6 +64,46 @@ void CommandLineTest::usageErrorNamesTheOption() {
   const LaunchRequest request =
       ParseCommandLine({QStringLiteral("torvane-edit"), QStringLiteral("--frobnicate")}, QStringLiteral("/"));
   QVERIFY2(request.error.contains(QLatin1String("frobnicate")), qPrintable(request.error));
+}
+
+namespace {
+// argv as main() gets it.
+struct Argv {
+  explicit Argv(const QList<QByteArray>& arguments) : bytes(arguments) {
+    for (QByteArray& b : bytes) pointers.append(b.data());
+  }
+  int argc() const { return int(pointers.size()); }
+  char** argv() { return pointers.data(); }
+  QList<QByteArray> bytes;
+  QList<char*> pointers;
+};
+}  // namespace
+
+void CommandLineTest::earlyReadingLeavesQtOptionsToQt() {
+  Argv files({"torvane-edit", "a.cog", "/b.cog"});
+  const auto request = EarlyRequest(files.argc(), files.argv(), QStringLiteral("/here"));
+  QVERIFY(request);
+  QCOMPARE(request->files, (QStringList{QStringLiteral("/here/a.cog"), QStringLiteral("/b.cog")}));
+  Argv help({"torvane-edit", "--help"});
+  QCOMPARE(int(EarlyRequest(help.argc(), help.argv(), QStringLiteral("/"))->action), int(LaunchRequest::ShowHelp));
+  Argv qt({"torvane-edit", "-style", "Fusion", "a.cog"});
+  QVERIFY(!EarlyRequest(qt.argc(), qt.argv(), QStringLiteral("/")));
+}
+
+void CommandLineTest::platformAskedFor() {
+  const QByteArray saved = qgetenv("QT_QPA_PLATFORM");
+  qputenv("QT_QPA_PLATFORM", "offscreen");
+  Argv none({"torvane-edit", "a.cog"});
+  QCOMPARE(RequestedPlatform(none.argc(), none.argv()), QStringLiteral("offscreen"));
+  Argv given({"torvane-edit", "-platform", "xcb", "a.cog"});
+  QCOMPARE(RequestedPlatform(given.argc(), given.argv()), QStringLiteral("xcb"));
+  Argv joined({"torvane-edit", "--platform=minimal"});
+  QCOMPARE(RequestedPlatform(joined.argc(), joined.argv()), QStringLiteral("minimal"));
+  Argv afterEnd({"torvane-edit", "--", "-platform", "xcb"});
+  QCOMPARE(RequestedPlatform(afterEnd.argc(), afterEnd.argv()), QStringLiteral("offscreen"));
+  qunsetenv("QT_QPA_PLATFORM");
+  QCOMPARE(RequestedPlatform(none.argc(), none.argv()), QString());
+  qputenv("QT_QPA_PLATFORM", saved);
 }
 
 void CommandLineTest::messagesCarryNamesExactly() {

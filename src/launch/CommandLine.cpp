@@ -31,12 +31,23 @@ LaunchRequest ParseCommandLine(const QStringList& arguments, const QString& star
   return request;
 }
 
-std::optional<LaunchRequest> HelpOrVersionRequest(int argc, char** argv) {
+std::optional<LaunchRequest> EarlyRequest(int argc, char** argv, const QString& startFolder) {
   QStringList arguments;
   for (int i = 0; i < argc; ++i) arguments.append(QString::fromLocal8Bit(argv[i]));
-  const LaunchRequest request = ParseCommandLine(arguments, QString());
-  if (request.action == LaunchRequest::ShowHelp || request.action == LaunchRequest::ShowVersion) return request;
-  return std::nullopt;
+  const LaunchRequest request = ParseCommandLine(arguments, startFolder);
+  if (request.action == LaunchRequest::UsageError) return std::nullopt;  // perhaps an option of Qt's
+  return request;
+}
+
+QString RequestedPlatform(int argc, char** argv) {
+  for (int i = 1; i < argc; ++i) {
+    const QByteArray argument(argv[i]);
+    if (argument == "--") break;
+    if ((argument == "-platform" || argument == "--platform") && i + 1 < argc) return QString::fromLocal8Bit(argv[i + 1]);
+    for (const char* prefix : {"-platform=", "--platform="})
+      if (argument.startsWith(prefix)) return QString::fromLocal8Bit(argument.mid(qstrlen(prefix)));
+  }
+  return qEnvironmentVariable("QT_QPA_PLATFORM");
 }
 
 QString UsageText() {

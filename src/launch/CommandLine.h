@@ -20,10 +20,14 @@ struct LaunchRequest {
 LaunchRequest ParseCommandLine(const QStringList& arguments, const QString& startFolder);
 
 // The raw arguments, before the application object exists (and so before a
-// display is needed): a request for the help or the version when that is what
-// they ask for as they stand; nullopt for everything else, which waits for
-// the full reading once Qt has taken out its own options.
-std::optional<LaunchRequest> HelpOrVersionRequest(int argc, char** argv);
+// display is needed, or its cost paid): the request when they hold none of
+// Qt's own options; nullopt when they do, and must wait for the reading once
+// Qt has taken those out.
+std::optional<LaunchRequest> EarlyRequest(int argc, char** argv, const QString& startFolder);
+
+// The windowing platform asked for: a -platform argument, else
+// $QT_QPA_PLATFORM, else "" for Qt's own choice. Known before Qt starts.
+QString RequestedPlatform(int argc, char** argv);
 
 QString UsageText();
 QString VersionText();

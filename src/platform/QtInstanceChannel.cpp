@@ -132,18 +132,18 @@ QString privateRuntimeFolder() {
   return isPrivateFolder(own) ? QFile::decodeName(own) : QString();
 }
 
-QString instanceSocketName(const QString& platformName) {
+QString instanceSocketName(const QString& platform) {
   QCryptographicHash hash(QCryptographicHash::Sha256);
-  hash.addData(QByteArray::number(::getuid()) + '\n' + platformName.toUtf8() + '\n' +
+  hash.addData(QByteArray::number(::getuid()) + '\n' + platform.toUtf8() + '\n' +
                displayName(qgetenv("DISPLAY")) + '\n' + qgetenv("WAYLAND_DISPLAY"));
   return QStringLiteral("torvane-edit-") + QString::fromLatin1(hash.result().toHex().left(16));
 }
 
-QtInstanceChannel::QtInstanceChannel(const QString& platformName) {
+QtInstanceChannel::QtInstanceChannel(const QString& platform) {
   const QString folder = privateRuntimeFolder();
   sockaddr_un address;
   if (folder.isEmpty()) return;
-  const QString path = folder + QLatin1Char('/') + instanceSocketName(platformName);
+  const QString path = folder + QLatin1Char('/') + instanceSocketName(platform);
   if (addressOf(path, address)) path_ = path;  // a folder too deep for a socket name: no channel
 }
 

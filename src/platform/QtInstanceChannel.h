@@ -16,8 +16,10 @@ class QSocketNotifier;
 // than the whole channel does.
 class QtInstanceChannel : public InstanceChannel {
  public:
-  // platformName: Qt's windowing platform ("xcb", "wayland", "offscreen").
-  explicit QtInstanceChannel(const QString& platformName);
+  // platform: the windowing platform asked for ("xcb", "offscreen", ...; ""
+  // for Qt's own choice), known before Qt starts so that a start can hand
+  // its files over without starting Qt's windowing at all.
+  explicit QtInstanceChannel(const QString& platform);
   ~QtInstanceChannel() override;
 
   Delivery Send(const QByteArray& message) override;
@@ -40,7 +42,7 @@ class QtInstanceChannel : public InstanceChannel {
 
 // The socket's name for this user on this display: the same in every start
 // of the editor there, different for another user or display.
-QString instanceSocketName(const QString& platformName);
+QString instanceSocketName(const QString& platform);
 // $XDG_RUNTIME_DIR when it is a folder of the user's that nobody else may
 // enter, else a folder of that kind made in the temporary folder; empty when
 // neither can be had.
