@@ -157,6 +157,7 @@ class LaunchProcessTest : public QObject {
   void optionsEndWithoutAWindow();
   void socketFolderIsPrivate();
   void helpAndVersionNeedNoDisplay();
+  void socketNameFollowsTheDisplay();
 };
 
 void LaunchProcessTest::opensTheFilesOnItsCommandLine() {
@@ -361,6 +362,21 @@ void LaunchProcessTest::helpAndVersionNeedNoDisplay() {
     QCOMPARE(process.exitCode(), 0);
     QVERIFY(process.readAllStandardOutput().startsWith(option == QByteArray("--help") ? "Usage: " : "torvane-edit 1.0.1"));
   }
+}
+
+void LaunchProcessTest::socketNameFollowsTheDisplay() {
+  const QByteArray saved = qgetenv("DISPLAY");
+  auto nameOn = [](const char* display, const char* platform) {
+    qputenv("DISPLAY", display);
+    return instanceSocketName(QString::fromLatin1(platform));
+  };
+  QCOMPARE(nameOn(":0.0", "xcb"), nameOn(":0", "xcb"));
+  QCOMPARE(nameOn("host.example:10.1", "xcb"), nameOn("host.example:10", "xcb"));
+  QVERIFY(nameOn(":1", "xcb") != nameOn(":0", "xcb"));
+  QVERIFY(nameOn("host.example:1", "xcb") != nameOn("host.example:10", "xcb"));
+  QVERIFY(nameOn(":0", "offscreen") != nameOn(":0", "xcb"));
+  QVERIFY(nameOn(":0", "xcb").startsWith(QLatin1String("torvane-edit-")));
+  qputenv("DISPLAY", saved);
 }
 
 QTEST_GUILESS_MAIN(LaunchProcessTest)

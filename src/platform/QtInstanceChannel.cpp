@@ -3,7 +3,6 @@
 #include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
-#include <QRegularExpression>
 #include <QSocketNotifier>
 #include <QTimer>
 #include <QtEndian>
@@ -34,10 +33,12 @@ bool isPrivateFolder(const QByteArray& path) {
   return S_ISDIR(st.st_mode) && st.st_uid == ::getuid() && (st.st_mode & 077) == 0;
 }
 
-// ":0.0" and ":0" are one display.
+// ":0.0" and ":0" are one display: the screen after the number goes.
 QByteArray displayName(const QByteArray& display) {
-  static const QRegularExpression screen(QStringLiteral("(:\\d+)\\.\\d+$"));
-  return QString::fromLocal8Bit(display).replace(screen, QStringLiteral("\\1")).toLocal8Bit();
+  const qsizetype colon = display.lastIndexOf(':');
+  const qsizetype dot = display.lastIndexOf('.');
+  if (colon < 0 || dot < colon + 2) return display;
+  return display.left(dot);
 }
 
 bool addressOf(const QString& path, sockaddr_un& address) {
