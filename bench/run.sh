@@ -22,6 +22,9 @@ export XDG_CONFIG_HOME="$OUT/config"
 mkdir -p "$XDG_CONFIG_HOME"
 # And an empty recovery folder of its own: start-up with no copies to offer.
 export XDG_DATA_HOME="$OUT/data"
+# It listens for later starts in a private folder of its own, not the user's.
+export XDG_RUNTIME_DIR="$OUT/runtime"
+mkdir -m 700 -p "$XDG_RUNTIME_DIR"
 
 if [ "$QUICK" = 1 ]; then
   RUNS=3 ROUNDS=1 REPS=3 MIN_TIME=0.01
@@ -55,6 +58,27 @@ for round in $(seq 1 "$ROUNDS"); do
     --command-name editor "env LD_PRELOAD=$probe TORVANE_PROBE_OUT=$OUT/memory-editor.txt $editor" \
     --command-name editor-without-recovery "env LD_PRELOAD=$probe $norecovery"
 done
+
+echo "bench: handing a file to a running editor, $RUNS runs (hyperfine)..." >&2
+# The probe ended the start-up runs without a tidy exit: their sockets are
+# left behind, and the editor started here must be the one listening.
+rm -f "$XDG_RUNTIME_DIR"/torvane-edit-*
+printf 'handed\r\n' >"$OUT/handed.cog"
+"$editor" >/dev/null 2>&1 &
+receiver=$!
+for _ in $(seq 1 300); do
+  compgen -G "$XDG_RUNTIME_DIR/torvane-edit-*" >/dev/null && break
+  sleep 0.1
+done
+# A start that is not taken in would stay up as an editor: timeout ends it,
+# and its failure leaves the row without a figure. The floor is a start that
+# only prints the version, under the same timeout.
+timeout 10 "$editor" "$OUT/handed.cog" >/dev/null 2>&1 || true
+run_logged handover hyperfine -N --runs "$RUNS" --style basic --export-json "$OUT/handover.json" \
+  --command-name handover "timeout 10 $editor $OUT/handed.cog" \
+  --command-name version "timeout 10 $editor --version"
+kill "$receiver" 2>/dev/null || true
+wait "$receiver" 2>/dev/null || true
 
 echo "bench: in-process figures, $REPS repetitions each (Google Benchmark)..." >&2
 run_logged inprocess "$bin/bench/torvane-bench" --benchmark_repetitions="$REPS" --benchmark_min_time="$MIN_TIME" \

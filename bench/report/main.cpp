@@ -1,6 +1,7 @@
 // Prints the benchmark table from the files the runs wrote:
 //   torvane-bench-report RESULTS_FOLDER [--quick]
-// The folder holds startup-N.json (hyperfine, one per round), memory-bare.txt and
+// The folder holds startup-N.json (hyperfine, one per round), handover.json
+// (hyperfine: a start handing a file over, and one printing the version), memory-bare.txt and
 // memory-editor.txt (the paint probe) and inprocess.json (Google Benchmark).
 #include <QCoreApplication>
 #include <QDir>
@@ -100,6 +101,7 @@ int main(int argc, char** argv) {
   for (const QString& name : dir.entryList({QStringLiteral("startup-*.json")}, QDir::Files, QDir::Name))
     rounds.append(dir.filePath(name));
   const QMap<QString, Figure> startup = report::readHyperfine(rounds);
+  const QMap<QString, Figure> handover = report::readHyperfine({dir.filePath(QStringLiteral("handover.json"))});
   const Figure memoryBare = report::readProbeMemory(dir.filePath(QStringLiteral("memory-bare.txt")));
   const Figure memoryEditor = report::readProbeMemory(dir.filePath(QStringLiteral("memory-editor.txt")));
   const QMap<QString, Figure> inproc = report::readGoogleBenchmark(dir.filePath(QStringLiteral("inprocess.json")));
@@ -116,6 +118,9 @@ int main(int argc, char** argv) {
   QList<Row> rows = {
       {QStringLiteral("start-up: exec to frame painted (vs bare window)"), pick(startup, QStringLiteral("editor")),
        pick(startup, QStringLiteral("bare")), Kind::Time, QStringLiteral("<= 1.15x"), ratioAtMost(1.15)},
+      {QStringLiteral("hand a file to a running editor: exec to exit (vs --version)"),
+       pick(handover, QStringLiteral("handover")), pick(handover, QStringLiteral("version")), Kind::Time,
+       QStringLiteral("< 100 ms"), below(0.1)},
       {QStringLiteral("memory at start-up, resident (vs bare window)"), memoryEditor, memoryBare, Kind::Memory,
        QStringLiteral("<= 1.20x"), ratioAtMost(1.20)},
       {QStringLiteral("memory per extra New document"), in("memory/new_document"), std::nullopt, Kind::Memory,

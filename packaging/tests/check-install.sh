@@ -58,6 +58,8 @@ if [ -f "$desktop" ]; then
   fi
   grep -qx 'Name=Torvane Edit' "$desktop" || fail "desktop entry is not named Torvane Edit"
   grep -qx "Icon=$id" "$desktop" || fail "desktop entry does not name the installed icon"
+  # The file manager hands over the files the user opened, as local names.
+  grep -qx 'Exec=torvane-edit %F' "$desktop" || fail "desktop entry does not start 'torvane-edit %F'"
   exec_name=$(sed -n 's/^Exec=\([^ ]*\).*/\1/p' "$desktop")
   [ -x "$prefix/bin/$exec_name" ] || fail "desktop entry starts '$exec_name', which is not installed"
   # Every type the entry offers to open is plain text or one the package defines.
