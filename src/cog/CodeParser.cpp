@@ -1,0 +1,634 @@
+#include "cog/CodeParser.h"
+
+#include <string>
+#include <unordered_set>
+#include <vector>
+
+#include "cog/Lexer.h"
+
+namespace cog {
+
+namespace {
+
+Span spanOf(const Token& t) { return Span{t.offset, t.length, t.line, t.column}; }
+
+std::string lowered(std::string_view s) {
+  std::string out(s);
+  for (char& c : out)
+    if (c >= 'A' && c <= 'Z') c = char(c | 0x20);
+  return out;
+}
+
+// A short quotation of a token for a message.
+std::string quote(std::string_view s) {
+  std::string out = "'";
+  for (const char c : s.substr(0, 32)) out += (static_cast<unsigned char>(c) < 0x20) ? '?' : c;
+  if (s.size() > 32) out += "...";
+  return out + "'";
+}
+
+// The significant tokens of the code: comments and line ends are passed
+// over, bytes the game skips are noted and passed over too.
+class Tokens {
+ public:
+  Tokens(std::string_view text, int offset, int line, DiagnosticSink& sink)
+      : text_(text), lexer_(text, offset, line), sink_(sink) {}
+
+  const Token& peek(int k = 0) {
+    while (count_ <= k) fill();
+    return buffer_[(first_ + k) % kSize];
+  }
+  bool eof(int k = 0) {
+    peek(k);
+    return eofAt_ >= 0 && k >= eofAt_;
+  }
+  Token take() {
+    const Token t = peek();
+    if (!eof()) {
+      first_ = (first_ + 1) % kSize;
+      --count_;
+      if (eofAt_ > 0) --eofAt_;
+      last_ = t;
+      hasLast_ = true;
+    }
+    return t;
+  }
+  std::string_view text(const Token& t) const { return text_.substr(t.offset, t.length); }
+  bool is(int k, std::string_view op) {
+    const Token& t = peek(k);
+    return !eof(k) && t.kind == TokenKind::Operator && text(t) == op;
+  }
+  bool isWord(int k, TokenKind kind, std::string_view word) {
+    const Token& t = peek(k);
+    return !eof(k) && t.kind == kind && equalsNoCase(text(t), word);
+  }
+  bool isEnd(int k = 0) { return isWord(k, TokenKind::SectionWord, "end"); }
+  // Whether token k+1 follows token k with nothing between.
+  bool adjacent(int k) {
+    const Token& a = peek(k);
+    const int end = a.offset + a.length;
+    return !eof(k + 1) && peek(k + 1).offset == end;
+  }
+  // A point just after the last token taken (where a missing ';' belongs).
+  Span afterLast() const {
+    if (!hasLast_) return Span{};
+    return Span{last_.offset + last_.length, 0, last_.line, last_.column + last_.length};
+  }
+  Span endOfText() {
+    peek();
+    return eofSpan_;
+  }
+
+ private:
+  static constexpr int kSize = 4;
+  void fill() {
+    Token t{};
+    if (eofAt_ < 0) {
+      for (;;) {
+        if (!lexer_.next(t)) {
+          eofAt_ = count_;
+          t = Token{TokenKind::LineEnd};
+          t.offset = int(text_.size());
+          t.line = lastLine_;
+          t.column = int(text_.size()) - lastLineStart_ + 1;
+          eofSpan_ = spanOf(t);
+          break;
+        }
+        if (t.kind == TokenKind::LineEnd) {
+          lastLine_ = t.line + 1;
+          lastLineStart_ = t.offset + t.length;
+          continue;
+        }
+        lastLine_ = t.line;
+        lastLineStart_ = t.offset - (t.column - 1);
+        if (t.kind == TokenKind::Comment) continue;
+        if (t.kind == TokenKind::Unknown) {
+          sink_.add(Severity::Note, "ignored-character",
+                    "the game skips " + std::string(t.length == 1 ? "this byte" : "these bytes") +
+                        ", which are not part of the language",
+                    spanOf(t));
+          continue;
+        }
+        if (t.unterminated)
+          sink_.add(Severity::Error, t.kind == TokenKind::String ? "unterminated-string" : "unterminated-vector",
+                    t.kind == TokenKind::String ? "this string has no closing '\"' on its line"
+                                                : "this vector has no closing ' on its line",
+                    spanOf(t));
+        break;
+      }
+    } else {
+      t = buffer_[(first_ + eofAt_) % kSize];
+    }
+    buffer_[(first_ + count_) % kSize] = t;
+    ++count_;
+  }
+
+  std::string_view text_;
+  Lexer lexer_;
+  DiagnosticSink& sink_;
+  Token buffer_[kSize]{};
+  int first_ = 0;
+  int count_ = 0;
+  int eofAt_ = -1;  // index in the buffer of the end-of-text marker, once reached
+  Span eofSpan_;
+  int lastLine_ = 1;
+  int lastLineStart_ = 0;
+  Token last_{};
+  bool hasLast_ = false;
+};
+
+class Parser {
+ public:
+  Parser(std::string_view text, int offset, int line, DiagnosticSink& sink)
+      : text_(text), t_(text, offset, line, sink), sink_(sink) {}
+
+  CodeFacts run();
+
+ private:
+  enum class Frame { Block, IfThen, IfElse, Loop, DoBody, Label };
+  struct Open {
+    Frame kind;
+    Token at;
+  };
+  struct Bracket {
+    char kind;  // '(' grouping, 'c' call, '[' index
+    Token at;
+    int call;   // index in facts_.calls, -1 for a call of no verb name
+    int commas;
+    bool savedBinary;
+  };
+
+  void statement();
+  void statementDone();
+  bool expression();
+  bool expect(std::string_view op, const char* check, const std::string& text);
+  void recover();
+  void finishAtEnd();
+  void finishAtEof();
+  void error(const char* check, std::string text, const Span& at) {
+    sink_.add(Severity::Error, check, std::move(text), at);
+  }
+  std::string describe(const Token& t) {
+    if (t_.eof()) return "the end of the text";
+    if (t.kind == TokenKind::String) return "a string";
+    if (t.kind == TokenKind::Vector) return "a vector";
+    return quote(t_.text(t));
+  }
+  static const char* frameWord(Frame f) {
+    switch (f) {
+      case Frame::IfThen: return "'if (...)'";
+      case Frame::IfElse: return "'else'";
+      case Frame::Loop: return "the loop's head";
+      case Frame::DoBody: return "'do'";
+      case Frame::Label: return "a label";
+      case Frame::Block: return "'{'";
+    }
+    return "";
+  }
+  bool badOperator();
+  // A label, 'if (...)', 'else' or a loop's head with no statement after it.
+  void missingStatement(const Open& open, const Span& at) {
+    if (open.kind == Frame::Label)
+      error("label-without-statement",
+            "the label " + quote(t_.text(open.at)) + " must be followed by a statement (a lone ';' will do)", at);
+    else
+      error("syntax",
+            "a statement must follow " + std::string(frameWord(open.kind)) + " on line " +
+                std::to_string(open.at.line),
+            at);
+  }
+  void useName(const Token& t);
+
+  std::string_view text_;
+  Tokens t_;
+  DiagnosticSink& sink_;
+  CodeFacts facts_;
+  std::vector<Open> frames_;
+  std::vector<Bracket> brackets_;
+  std::unordered_set<std::string> seenNames_;
+};
+
+CodeFacts Parser::run() {
+  for (;;) {
+    if (t_.eof()) {
+      finishAtEof();
+      break;
+    }
+    if (t_.isEnd()) {
+      finishAtEnd();
+      break;
+    }
+    if (t_.is(0, "}")) {
+      const Token close = t_.take();
+      int block = int(frames_.size()) - 1;
+      while (block >= 0 && frames_[block].kind != Frame::Block) --block;
+      if (block < 0) {
+        error("unbalanced-brackets", "'}' without a matching '{'", spanOf(close));
+        continue;
+      }
+      if (block != int(frames_.size()) - 1) missingStatement(frames_.back(), spanOf(close));
+      frames_.resize(block);
+      statementDone();
+      continue;
+    }
+    const int before = t_.peek().offset;
+    statement();
+    // Whatever went wrong, the reading moves on.
+    if (!t_.eof() && t_.peek().offset == before && !t_.isEnd() && !t_.is(0, "}")) t_.take();
+  }
+  return std::move(facts_);
+}
+
+void Parser::statement() {
+  ++facts_.statements;
+  const Token t = t_.peek();
+  if (t_.is(0, "{")) {
+    frames_.push_back({Frame::Block, t_.take()});
+    return;
+  }
+  if (t_.is(0, ";")) {
+    t_.take();
+    statementDone();
+    return;
+  }
+  if (t.kind == TokenKind::Keyword) {
+    const std::string word = lowered(t_.text(t));
+    if (word == "if" || word == "while") {
+      t_.take();
+      if (!expect("(", "syntax", "'" + word + "' must be followed by '('") || !expression()) return recover();
+      if (!expect(")", "unbalanced-brackets", "the '(' after '" + word + "' is not closed")) return recover();
+      frames_.push_back({word == "if" ? Frame::IfThen : Frame::Loop, t});
+      return;
+    }
+    if (word == "do") {
+      frames_.push_back({Frame::DoBody, t_.take()});
+      return;
+    }
+    if (word == "for") {
+      t_.take();
+      if (!expect("(", "syntax", "'for' must be followed by '('")) return recover();
+      for (int clause = 0; clause < 2; ++clause) {
+        if (t_.is(0, ";")) {
+          if (clause == 1)
+            error("for-clause", "a 'for' needs a condition: the game does not read an empty one as true",
+                  spanOf(t_.peek()));
+          t_.take();
+          continue;
+        }
+        if (!expression()) return recover();
+        if (!expect(";", "syntax", "expected ';' between the clauses of 'for'")) return recover();
+      }
+      if (t_.is(0, ")")) {
+        error("for-clause", "a 'for' needs all three clauses: the game's grammar refuses an empty third one",
+              spanOf(t_.peek()));
+        t_.take();
+      } else {
+        if (!expression()) return recover();
+        if (!expect(")", "unbalanced-brackets", "the '(' after 'for' is not closed")) return recover();
+      }
+      frames_.push_back({Frame::Loop, t});
+      return;
+    }
+    if (word == "goto" || word == "call") {
+      t_.take();
+      const Token name = t_.peek();
+      if (t_.eof() || name.kind != TokenKind::Name) {
+        error("syntax", "'" + word + "' must be followed by a label's name", t_.eof() ? t_.endOfText() : spanOf(name));
+        return recover();
+      }
+      t_.take();
+      facts_.jumps.push_back({word == "call", std::string(t_.text(name)), spanOf(name)});
+      if (!expect(";", "missing-semicolon", "missing ';' after '" + word + " " + std::string(t_.text(name)) + "'"))
+        return statementDone();
+      statementDone();
+      return;
+    }
+    if (word == "return" || word == "stop") {
+      t_.take();
+      if (!expect(";", "missing-semicolon", "missing ';' after '" + std::string(t_.text(t)) + "'"))
+        return statementDone();
+      statementDone();
+      return;
+    }
+    if (word == "break" || word == "continue") {
+      error("unsupported-statement",
+            "'" + word + "' is not part of the language: the game's grammar refuses it; use goto", spanOf(t));
+      t_.take();
+      return recover();
+    }
+    if (word == "else") {
+      error("syntax", "'else' without an 'if'", spanOf(t));
+      t_.take();
+      return;
+    }
+    // "while" after a statement that is not the body of 'do'
+    error("syntax", "unexpected " + quote(t_.text(t)), spanOf(t));
+    t_.take();
+    return recover();
+  }
+  if (t.kind == TokenKind::Name && t_.is(1, ":")) {
+    t_.take();
+    t_.take();
+    facts_.labels.push_back({std::string(t_.text(t)), spanOf(t)});
+    frames_.push_back({Frame::Label, t});
+    return;
+  }
+  if (!expression()) return recover();
+  if (!expect(";", "missing-semicolon", "missing ';' at the end of this statement")) return statementDone();
+  statementDone();
+}
+
+void Parser::statementDone() {
+  while (!frames_.empty()) {
+    Open& top = frames_.back();
+    switch (top.kind) {
+      case Frame::Block:
+        return;
+      case Frame::IfThen:
+        if (t_.isWord(0, TokenKind::Keyword, "else")) {
+          t_.take();
+          top.kind = Frame::IfElse;
+          return;
+        }
+        frames_.pop_back();
+        break;
+      case Frame::IfElse:
+      case Frame::Loop:
+      case Frame::Label:
+        frames_.pop_back();
+        break;
+      case Frame::DoBody: {
+        const Token at = top.at;
+        frames_.pop_back();
+        if (!t_.isWord(0, TokenKind::Keyword, "while")) {
+          error("syntax", "the 'do' on line " + std::to_string(at.line) + " needs 'while (...);' after its body",
+                t_.eof() ? t_.endOfText() : spanOf(t_.peek()));
+          break;
+        }
+        t_.take();
+        if (!expect("(", "syntax", "'while' must be followed by '('") || !expression() ||
+            !expect(")", "unbalanced-brackets", "the '(' after 'while' is not closed")) {
+          recover();
+          return;
+        }
+        expect(";", "missing-semicolon", "missing ';' after 'do ... while (...)'");
+        break;
+      }
+    }
+  }
+}
+
+bool Parser::expect(std::string_view op, const char* check, const std::string& text) {
+  if (t_.is(0, op)) {
+    t_.take();
+    return true;
+  }
+  if (std::string_view(check) == "missing-semicolon")
+    error(check, text, t_.afterLast());
+  else
+    error(check, text + (t_.eof() ? "" : "; found " + describe(t_.peek())), t_.eof() ? t_.endOfText() : spanOf(t_.peek()));
+  return false;
+}
+
+// After an error: on to the end of the statement.
+void Parser::recover() {
+  while (!t_.eof() && !t_.isEnd() && !t_.is(0, "{") && !t_.is(0, "}")) {
+    if (t_.is(0, ";")) {
+      t_.take();
+      break;
+    }
+    t_.take();
+  }
+  statementDone();
+}
+
+// Operators other languages have and this one has not.
+bool Parser::badOperator() {
+  const Token& t = t_.peek();
+  const std::string_view op = t_.text(t);
+  const bool glued = t_.adjacent(0);
+  const std::string_view next = glued && t_.peek(1).kind == TokenKind::Operator ? t_.text(t_.peek(1)) : "";
+  const char* message = nullptr;
+  if (op == "/" && next == "*")
+    message = "'/* */' comments are not part of the language: start each comment line with # or //";
+  else if ((op == "+" || op == "-") && next == op)
+    message = op == "+" ? "'++' is not part of the language: write x = x + 1"
+                        : "'--' is not part of the language: write x = x - 1";
+  else if ((op == "+" || op == "-" || op == "*" || op == "/" || op == "%" || op == "&" || op == "|" || op == "^") &&
+           (next == "=" || next == "=="))
+    message = "compound assignments such as '+=' are not part of the language: write x = x + y";
+  else if (op == "=" && next == ">")
+    message = "'=>' is not an operator: did you mean '>='?";
+  else if (op == "=" && next == "<")
+    message = "'=<' is not an operator: did you mean '<='?";
+  else if (op == "~")
+    message = "'~' is not an operator the game's grammar takes";
+  else if (op == ".")
+    message = "'.' is not an operator the game's grammar takes";
+  if (!message) return false;
+  Span at = spanOf(t);
+  if (!next.empty()) at.length += int(next.size());
+  error(std::string_view(message).starts_with("'/*") ? "block-comment" : "unsupported-operator", message, at);
+  return true;
+}
+
+void Parser::useName(const Token& t) {
+  const std::string_view name = t_.text(t);
+  if (seenNames_.insert(lowered(name)).second) facts_.names.push_back({std::string(name), spanOf(t)});
+}
+
+// One expression, up to the ';', ')' or other token that cannot continue it
+// (left for the caller). False after reporting an error.
+bool Parser::expression() {
+  brackets_.clear();
+  bool operand = true;     // an operand is awaited
+  bool binary = false;     // a binary operator seen in the current operand of '='
+  bool openedCall = false; // the last token was a call's '('
+  for (;;) {
+    const Token t = t_.peek();
+    const bool eof = t_.eof();
+    const bool end = t_.isEnd();
+    const std::string_view op = !eof && t.kind == TokenKind::Operator ? t_.text(t) : std::string_view();
+    if (operand) {
+      if (!eof && !end && (t.kind == TokenKind::Name || t.kind == TokenKind::SectionWord)) {
+        t_.take();
+        openedCall = false;
+        if (t_.is(0, "(")) {
+          const Token open = t_.take();
+          facts_.calls.push_back({std::string(t_.text(t)), 0, spanOf(t)});
+          brackets_.push_back({'c', open, int(facts_.calls.size()) - 1, 0, binary});
+          binary = false;
+          openedCall = true;
+          continue;
+        }
+        useName(t);
+        operand = false;
+        continue;
+      }
+      if (!eof && (t.kind == TokenKind::Integer || t.kind == TokenKind::Float || t.kind == TokenKind::String ||
+                   t.kind == TokenKind::Vector)) {
+        t_.take();
+        operand = false;
+        openedCall = false;
+        continue;
+      }
+      if (op == "(") {
+        brackets_.push_back({'(', t_.take(), -1, 0, binary});
+        binary = false;
+        openedCall = false;
+        continue;
+      }
+      if (op == "-" || op == "!") {
+        if (op == "-" && badOperator()) return false;
+        t_.take();
+        openedCall = false;
+        continue;
+      }
+      if (op == ")" && openedCall) {
+        const Bracket b = brackets_.back();
+        brackets_.pop_back();
+        t_.take();
+        binary = b.savedBinary;
+        operand = false;
+        openedCall = false;
+        continue;
+      }
+      if (!op.empty() && badOperator()) return false;
+      if (op == "+") {
+        error("unsupported-operator", "a leading '+' is not part of the language: write the number alone",
+              spanOf(t));
+        return false;
+      }
+      if (eof)
+        error("syntax", "the text ends inside an expression", t_.endOfText());
+      else if (end)
+        error("syntax", "'end' inside an expression: the game stops reading there", spanOf(t));
+      else
+        error("syntax", "expected a value, a name or '(' but found " + describe(t), spanOf(t));
+      return false;
+    }
+    // An operator, a closing bracket or the end of the expression is awaited.
+    openedCall = false;
+    if (!op.empty()) {
+      if (badOperator()) return false;
+      if (op == "*" || op == "/" || op == "%" || op == "+" || op == "-" || op == "<" || op == ">" || op == "<=" ||
+          op == ">=" || op == "==" || op == "!=" || op == "&" || op == "^" || op == "|" || op == "&&" ||
+          op == "||") {
+        t_.take();
+        binary = true;
+        operand = true;
+        continue;
+      }
+      if (op == "=") {
+        if (binary) {
+          error("assignment-target", "only a name, name[index] or a call's result can stand left of '='",
+                spanOf(t));
+          return false;
+        }
+        t_.take();
+        operand = true;
+        continue;
+      }
+      if (op == ",") {
+        t_.take();
+        if (!brackets_.empty() && brackets_.back().kind == 'c') ++brackets_.back().commas;
+        binary = false;
+        operand = true;
+        continue;
+      }
+      if (op == "[" || op == "(") {
+        brackets_.push_back({op == "[" ? '[' : 'c', t_.take(), -1, 0, binary});
+        binary = false;
+        operand = true;
+        openedCall = op == "(";
+        continue;
+      }
+      if (op == ")" || op == "]") {
+        if (brackets_.empty()) {
+          if (op == ")") return true;  // the caller's
+          error("unbalanced-brackets", "']' without a matching '['", spanOf(t));
+          return false;
+        }
+        const Bracket b = brackets_.back();
+        const char want = b.kind == '[' ? ']' : ')';
+        if (op[0] != want) {
+          error("unbalanced-brackets",
+                quote(op) + " does not match the " + quote(t_.text(b.at)) + " on line " + std::to_string(b.at.line),
+                spanOf(t));
+          return false;
+        }
+        t_.take();
+        brackets_.pop_back();
+        if (b.kind == 'c' && b.call >= 0) facts_.calls[b.call].arguments = b.commas + 1;
+        binary = b.savedBinary;
+        continue;
+      }
+    }
+    if (brackets_.empty()) return true;
+    const Bracket& b = brackets_.back();
+    if (eof || end || op == ";" || op == "{" || op == "}" || t.line != b.at.line) {
+      error("unbalanced-brackets", quote(t_.text(b.at)) + " is not closed", spanOf(b.at));
+    } else {
+      error("syntax",
+            std::string("expected an operator, ") + (b.kind == 'c' ? "',' or ')'" : b.kind == '[' ? "']'" : "')'") +
+                " but found " + describe(t),
+            spanOf(t));
+    }
+    return false;
+  }
+}
+
+void Parser::finishAtEnd() {
+  const Token end = t_.take();
+  facts_.hasEnd = true;
+  facts_.endAt = spanOf(end);
+  if (!frames_.empty()) {
+    const Open& open = frames_.back();
+    int block = int(frames_.size()) - 1;
+    while (block >= 0 && frames_[block].kind != Frame::Block) --block;
+    if (block >= 0)
+      error("end-in-block",
+            "'end' before the '{' on line " + std::to_string(frames_[block].at.line) +
+                " is closed: the game stops reading here and refuses the script",
+            spanOf(end));
+    else
+      missingStatement(open, spanOf(end));
+  } else if (facts_.statements == 0) {
+    error("empty-code", "the code section holds no statement: the game's grammar refuses it", spanOf(end));
+  }
+  // The game reads nothing after this word.
+  Lexer rest(text_, end.offset - (end.column - 1), end.line);
+  Token t{};
+  while (rest.next(t)) {
+    if (t.offset <= end.offset || t.kind == TokenKind::Comment || t.kind == TokenKind::LineEnd ||
+        t.kind == TokenKind::Unknown)
+      continue;
+    error("text-after-end",
+          "text after the code's 'end' on line " + std::to_string(end.line) + ": the game never reads it",
+          spanOf(t));
+    break;
+  }
+}
+
+void Parser::finishAtEof() {
+  const Span at = t_.endOfText();
+  for (int i = int(frames_.size()) - 1; i >= 0; --i) {
+    if (frames_[i].kind == Frame::Block) {
+      error("unbalanced-brackets", "this '{' is never closed", spanOf(frames_[i].at));
+      break;
+    }
+    if (i == int(frames_.size()) - 1) missingStatement(frames_[i], at);
+  }
+  if (facts_.statements == 0)
+    error("empty-code", "the code section holds no statement: the game's grammar refuses it", at);
+  sink_.add(Severity::Warning, "missing-end", "the code section has no closing 'end'", at);
+}
+
+}  // namespace
+
+CodeFacts parseCode(std::string_view text, int offset, int line, DiagnosticSink& sink) {
+  Parser parser(text, offset, line, sink);
+  return parser.run();
+}
+
+}  // namespace cog
