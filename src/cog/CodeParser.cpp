@@ -74,6 +74,7 @@ class Tokens {
     if (!hasLast_) return Span{};
     return Span{last_.offset + last_.length, 0, last_.line, last_.column + last_.length};
   }
+  bool lastUnterminated() const { return hasLast_ && last_.unterminated; }
   Span endOfText() {
     peek();
     return eofSpan_;
@@ -102,6 +103,11 @@ class Tokens {
         lastLine_ = t.line;
         lastLineStart_ = t.offset - (t.column - 1);
         if (t.kind == TokenKind::Comment) continue;
+        if (t.kind == TokenKind::Operator && text_[t.offset] == '/' && t.offset + 1 < int(text_.size()) &&
+            text_[t.offset + 1] == '*') {
+          skipBlockComment(t);
+          continue;
+        }
         if (t.kind == TokenKind::Unknown) {
           sink_.add(Severity::Note, "ignored-character",
                     "the game skips " + std::string(t.length == 1 ? "this byte" : "these bytes") +
@@ -121,6 +127,27 @@ class Tokens {
     }
     buffer_[(first_ + count_) % kSize] = t;
     ++count_;
+  }
+
+  // The language has no /* */ comments; the game would read one as code.
+  // Reported once, and read on after its close so that one mistake makes one error.
+  void skipBlockComment(const Token& open) {
+    std::size_t close = text_.find("*/", std::size_t(open.offset) + 2);
+    close = close == std::string_view::npos ? text_.size() : close + 2;
+    Span at = spanOf(open);
+    at.length = 2;
+    sink_.add(Severity::Error, "block-comment",
+              "'/* */' comments are not part of the language: start each comment line with # or //", at);
+    int line = open.line;
+    int lineStart = open.offset - (open.column - 1);
+    for (std::size_t i = std::size_t(open.offset); i < close; ++i) {
+      const char c = text_[i];
+      if (c == '\n' || (c == '\r' && (i + 1 >= text_.size() || text_[i + 1] != '\n'))) {
+        ++line;
+        lineStart = int(i) + 1;
+      }
+    }
+    lexer_ = Lexer(text_, int(close), line, lineStart);
   }
 
   std::string_view text_;
@@ -383,8 +410,10 @@ bool Parser::expect(std::string_view op, const char* check, const std::string& t
     t_.take();
     return true;
   }
-  if (std::string_view(check) == "missing-semicolon")
-    error(check, text, t_.afterLast());
+  if (std::string_view(check) == "missing-semicolon") {
+    // After a string or vector left open, the missing ';' is the same mistake.
+    if (!t_.lastUnterminated()) error(check, text, t_.afterLast());
+  }
   else
     error(check, text + (t_.eof() ? "" : "; found " + describe(t_.peek())), t_.eof() ? t_.endOfText() : spanOf(t_.peek()));
   return false;
@@ -409,9 +438,7 @@ bool Parser::badOperator() {
   const bool glued = t_.adjacent(0);
   const std::string_view next = glued && t_.peek(1).kind == TokenKind::Operator ? t_.text(t_.peek(1)) : "";
   const char* message = nullptr;
-  if (op == "/" && next == "*")
-    message = "'/* */' comments are not part of the language: start each comment line with # or //";
-  else if ((op == "+" || op == "-") && next == op)
+  if ((op == "+" || op == "-") && next == op)
     message = op == "+" ? "'++' is not part of the language: write x = x + 1"
                         : "'--' is not part of the language: write x = x - 1";
   else if ((op == "+" || op == "-" || op == "*" || op == "/" || op == "%" || op == "&" || op == "|" || op == "^") &&
@@ -428,7 +455,7 @@ bool Parser::badOperator() {
   if (!message) return false;
   Span at = spanOf(t);
   if (!next.empty()) at.length += int(next.size());
-  error(std::string_view(message).starts_with("'/*") ? "block-comment" : "unsupported-operator", message, at);
+  error("unsupported-operator", message, at);
   return true;
 }
 

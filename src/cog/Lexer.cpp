@@ -31,6 +31,9 @@ bool isKnownStart(unsigned char c) {
 Lexer::Lexer(std::string_view text, int offset, int line)
     : text_(text), pos_(offset), line_(line), lineStart_(offset) {}
 
+Lexer::Lexer(std::string_view text, int offset, int line, int lineStart)
+    : text_(text), pos_(offset), line_(line), lineStart_(lineStart) {}
+
 bool Lexer::next(Token& token) {
   const int size = int(text_.size());
   const auto at = [&](int i) -> unsigned char { return i < size ? static_cast<unsigned char>(text_[i]) : 0; };
