@@ -217,7 +217,8 @@ class Parser {
   void missingStatement(const Open& open, const Span& at) {
     if (open.kind == Frame::Label)
       error("label-without-statement",
-            "the label " + quote(t_.text(open.at)) + " must be followed by a statement (a lone ';' will do)", at);
+            "the label " + quote(t_.text(open.at)) + " must be followed by a statement (a lone ';' will do)",
+            spanOf(open.at));
     else
       error("syntax",
             "a statement must follow " + std::string(frameWord(open.kind)) + " on line " +
@@ -361,6 +362,10 @@ void Parser::statement() {
     return;
   }
   if (!expression()) return recover();
+  if (t_.is(0, ")")) {
+    error("unbalanced-brackets", "')' without a matching '('", spanOf(t_.peek()));
+    return recover();
+  }
   if (!expect(";", "missing-semicolon", "missing ';' at the end of this statement")) return statementDone();
   statementDone();
 }
@@ -592,6 +597,8 @@ bool Parser::expression() {
       }
     }
     if (brackets_.empty()) return true;
+    // An open string or vector has already been reported; this is the same mistake.
+    if (t_.lastUnterminated()) return false;
     const Bracket& b = brackets_.back();
     if (eof || end || op == ";" || op == "{" || op == "}" || t.line != b.at.line) {
       error("unbalanced-brackets", quote(t_.text(b.at)) + " is not closed", spanOf(b.at));
