@@ -25,5 +25,6 @@ void registerMemoryBenchmarks(Workbench& bench);
 void registerDocumentBenchmarks(Workbench& bench);
 void registerSearchBenchmarks(Workbench& bench);
 void registerSaveBenchmarks(Workbench& bench);
+void registerCogBenchmarks(Workbench& bench);
 
 }  // namespace bench
