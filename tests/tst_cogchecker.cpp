@@ -205,7 +205,7 @@ void CogCheckerTest::motsVerbsAndMessagesDependOnTheGame() {
 }
 
 void CogCheckerTest::argumentCountDifferingIsANote() {
-  const char* candidates[] = {"Sleep", "SetPulse", "SetTimer", "GetSenderRef", "GetSelfCog", "PlayMode", "Print"};
+  const char* candidates[] = {"BitTest", "ClearSectorFlags", "GetGravity", "Sleep", "SetPulse", "SetTimer", "GetSenderRef", "GetSelfCog", "PlayMode", "Print"};
   const cog::VerbInfo* verb = nullptr;
   for (const char* name : candidates) {
     verb = cog::findVerb(name, Game::JediKnight);
