@@ -27,4 +27,4 @@ regressions=tests/cog/regressions
 echo "fuzz: running for $SECONDS_TO_RUN s; findings go to $regressions/" >&2
 exec "$BUILD/cog-fuzz" "$BUILD/corpus" tests/cog "$regressions" \
   -dict=tests/fuzz/cog.dict -max_total_time="$SECONDS_TO_RUN" -max_len=70000 -timeout=10 \
-  -rss_limit_mb=2048 -report_slow_units=2 -artifact_prefix="$regressions/" -print_final_stats=1
+  -rss_limit_mb=2048 -report_slow_units=5 -artifact_prefix="$regressions/" -print_final_stats=1
