@@ -70,6 +70,8 @@ void CogCliTest::helpAndVersion() {
   QCOMPARE(version.exitCode, 0);
   QVERIFY2(QRegularExpression("^torvane-cogcheck \\(Torvane Edit\\) \\d+\\.\\d+\\.\\d+\n").match(version.out).hasMatch(),
            qPrintable(version.out));
+  QVERIFY(version.out.contains("License MIT") && version.out.contains("NO WARRANTY"));
+  QVERIFY(version.err.isEmpty());
 }
 
 void CogCliTest::badUsage_data() {

@@ -28,7 +28,11 @@ int main(int argc, char** argv) {
       std::fputs(cogcheck::usageText(), stdout);
       return std::fflush(stdout) == 0 ? 0 : 2;
     case cogcheck::Options::Action::Version:
-      std::fputs("torvane-cogcheck (Torvane Edit) " TORVANE_VERSION "\n", stdout);
+      std::fputs("torvane-cogcheck (Torvane Edit) " TORVANE_VERSION "\n"
+                 "Copyright (c) 2026 The Torvane Edit developers\n"
+                 "License MIT: you are free to change and redistribute it.\n"
+                 "There is NO WARRANTY, to the extent permitted by law.\n",
+                 stdout);
       return std::fflush(stdout) == 0 ? 0 : 2;
     case cogcheck::Options::Action::Fail:
       std::fprintf(stderr, "torvane-cogcheck: %s\n", options.error.c_str());
