@@ -1,8 +1,8 @@
 #include "cog/CodeParser.h"
 
-#include <string>
 #include <algorithm>
 #include <cstdint>
+#include <string>
 #include <vector>
 
 #include "cog/Lexer.h"
@@ -61,7 +61,9 @@ class Tokens {
     }
     return t;
   }
-  std::string_view text(const Token& t) const { return std::string_view(text_.data() + t.offset, std::size_t(t.length)); }
+  std::string_view text(const Token& t) const {
+    return std::string_view(text_.data() + t.offset, std::size_t(t.length));
+  }
   bool is(int k, std::string_view op) { return code(k) == opCode(op); }
   // The operator code of token k; 0 when it is not an operator.
   int code(int k) {
@@ -190,7 +192,7 @@ class Parser {
   struct Bracket {
     char kind;  // '(' grouping, 'c' call, '[' index
     Token at;
-    int call;   // index in facts_.calls, -1 for a call of no verb name
+    int call;  // index in facts_.calls, -1 for a call of no verb name
     int commas;
     bool savedBinary;
   };
@@ -198,7 +200,17 @@ class Parser {
   void statement();
   void statementDone();
   bool expression();
-  bool expect(std::string_view op, const char* check, const std::string& text);
+  // Takes `op` or reports `message()`: the text is made only for the report.
+  template <class Message>
+  bool expect(std::string_view op, const char* check, Message&& message) {
+    if (t_.is(0, op)) {
+      t_.take();
+      return true;
+    }
+    reportExpected(check, message());
+    return false;
+  }
+  void reportExpected(const char* check, const std::string& text);
   void recover();
   void finishAtEnd();
   void finishAtEof();
@@ -213,12 +225,18 @@ class Parser {
   }
   static const char* frameWord(Frame f) {
     switch (f) {
-      case Frame::IfThen: return "'if (...)'";
-      case Frame::IfElse: return "'else'";
-      case Frame::Loop: return "the loop's head";
-      case Frame::DoBody: return "'do'";
-      case Frame::Label: return "a label";
-      case Frame::Block: return "'{'";
+      case Frame::IfThen:
+        return "'if (...)'";
+      case Frame::IfElse:
+        return "'else'";
+      case Frame::Loop:
+        return "the loop's head";
+      case Frame::DoBody:
+        return "'do'";
+      case Frame::Label:
+        return "a label";
+      case Frame::Block:
+        return "'{'";
     }
     return "";
   }
@@ -226,10 +244,21 @@ class Parser {
   // Whether badOperator() could find anything: a quick test first.
   bool mayBeBadOperator(int op) {
     switch (op) {
-      case '~': case '.': return true;
-      case '+': case '-': case '*': case '/': case '%': case '&': case '|': case '^': case '=':
+      case '~':
+      case '.':
+        return true;
+      case '+':
+      case '-':
+      case '*':
+      case '/':
+      case '%':
+      case '&':
+      case '|':
+      case '^':
+      case '=':
         return t_.adjacent(0) && t_.code(1) != 0;
-      default: return false;
+      default:
+        return false;
     }
   }
   // A label, 'if (...)', 'else' or a loop's head with no statement after it.
@@ -240,8 +269,7 @@ class Parser {
             spanOf(open.at));
     else
       error("syntax",
-            "a statement must follow " + std::string(frameWord(open.kind)) + " on line " +
-                std::to_string(open.at.line),
+            "a statement must follow " + std::string(frameWord(open.kind)) + " on line " + std::to_string(open.at.line),
             at);
   }
   void useName(const Token& t);
@@ -252,7 +280,7 @@ class Parser {
   CodeFacts facts_;
   std::vector<Open> frames_;
   std::vector<Bracket> brackets_;
-  std::vector<int> nameSlots_;            // indexes into facts_.names, -1 when free
+  std::vector<int> nameSlots_;             // indexes into facts_.names, -1 when free
   std::vector<std::uint32_t> nameHashes_;  // one per facts_.names entry
 };
 
@@ -303,8 +331,10 @@ void Parser::statement() {
     const std::string word = lowered(t_.text(t));
     if (word == "if" || word == "while") {
       t_.take();
-      if (!expect("(", "syntax", "'" + word + "' must be followed by '('") || !expression()) return recover();
-      if (!expect(")", "unbalanced-brackets", "the '(' after '" + word + "' is not closed")) return recover();
+      if (!expect("(", "syntax", [&] { return "'" + word + "' must be followed by '('"; }) || !expression())
+        return recover();
+      if (!expect(")", "unbalanced-brackets", [&] { return "the '(' after '" + word + "' is not closed"; }))
+        return recover();
       frames_.push_back({word == "if" ? Frame::IfThen : Frame::Loop, t});
       return;
     }
@@ -314,7 +344,7 @@ void Parser::statement() {
     }
     if (word == "for") {
       t_.take();
-      if (!expect("(", "syntax", "'for' must be followed by '('")) return recover();
+      if (!expect("(", "syntax", [] { return std::string("'for' must be followed by '('"); })) return recover();
       for (int clause = 0; clause < 2; ++clause) {
         if (t_.is(0, ";")) {
           if (clause == 1)
@@ -324,7 +354,8 @@ void Parser::statement() {
           continue;
         }
         if (!expression()) return recover();
-        if (!expect(";", "syntax", "expected ';' between the clauses of 'for'")) return recover();
+        if (!expect(";", "syntax", [] { return std::string("expected ';' between the clauses of 'for'"); }))
+          return recover();
       }
       if (t_.is(0, ")")) {
         error("for-clause", "a 'for' needs all three clauses: the game's grammar refuses an empty third one",
@@ -332,7 +363,8 @@ void Parser::statement() {
         t_.take();
       } else {
         if (!expression()) return recover();
-        if (!expect(")", "unbalanced-brackets", "the '(' after 'for' is not closed")) return recover();
+        if (!expect(")", "unbalanced-brackets", [] { return std::string("the '(' after 'for' is not closed"); }))
+          return recover();
       }
       frames_.push_back({Frame::Loop, t});
       return;
@@ -346,14 +378,15 @@ void Parser::statement() {
       }
       t_.take();
       facts_.jumps.push_back({word == "call", std::string(t_.text(name)), spanOf(name)});
-      if (!expect(";", "missing-semicolon", "missing ';' after '" + word + " " + std::string(t_.text(name)) + "'"))
+      if (!expect(";", "missing-semicolon",
+                  [&] { return "missing ';' after '" + word + " " + std::string(t_.text(name)) + "'"; }))
         return statementDone();
       statementDone();
       return;
     }
     if (word == "return" || word == "stop") {
       t_.take();
-      if (!expect(";", "missing-semicolon", "missing ';' after '" + std::string(t_.text(t)) + "'"))
+      if (!expect(";", "missing-semicolon", [&] { return "missing ';' after '" + std::string(t_.text(t)) + "'"; }))
         return statementDone();
       statementDone();
       return;
@@ -386,7 +419,8 @@ void Parser::statement() {
     error("unbalanced-brackets", "')' without a matching '('", spanOf(t_.peek()));
     return recover();
   }
-  if (!expect(";", "missing-semicolon", "missing ';' at the end of this statement")) return statementDone();
+  if (!expect(";", "missing-semicolon", [] { return std::string("missing ';' at the end of this statement"); }))
+    return statementDone();
   statementDone();
 }
 
@@ -418,30 +452,25 @@ void Parser::statementDone() {
           break;
         }
         t_.take();
-        if (!expect("(", "syntax", "'while' must be followed by '('") || !expression() ||
-            !expect(")", "unbalanced-brackets", "the '(' after 'while' is not closed")) {
+        if (!expect("(", "syntax", [] { return std::string("'while' must be followed by '('"); }) || !expression() ||
+            !expect(")", "unbalanced-brackets", [] { return std::string("the '(' after 'while' is not closed"); })) {
           recover();
           return;
         }
-        expect(";", "missing-semicolon", "missing ';' after 'do ... while (...)'");
+        expect(";", "missing-semicolon", [] { return std::string("missing ';' after 'do ... while (...)'"); });
         break;
       }
     }
   }
 }
 
-bool Parser::expect(std::string_view op, const char* check, const std::string& text) {
-  if (t_.is(0, op)) {
-    t_.take();
-    return true;
-  }
+void Parser::reportExpected(const char* check, const std::string& text) {
   if (std::string_view(check) == "missing-semicolon") {
     // After a string or vector left open, the missing ';' is the same mistake.
     if (!t_.lastUnterminated()) error(check, text, t_.afterLast());
-  }
-  else
-    error(check, text + (t_.eof() ? "" : "; found " + describe(t_.peek())), t_.eof() ? t_.endOfText() : spanOf(t_.peek()));
-  return false;
+  } else
+    error(check, text + (t_.eof() ? "" : "; found " + describe(t_.peek())),
+          t_.eof() ? t_.endOfText() : spanOf(t_.peek()));
 }
 
 // After an error: on to the end of the statement.
@@ -490,7 +519,8 @@ bool Parser::badOperator() {
 void Parser::useName(const Token& t) {
   const std::string_view name = t_.text(t);
   std::uint32_t hash = 2166136261u;
-  for (const char c : name) hash = (hash ^ static_cast<unsigned char>((c >= 'A' && c <= 'Z') ? (c | 0x20) : c)) * 16777619u;
+  for (const char c : name)
+    hash = (hash ^ static_cast<unsigned char>((c >= 'A' && c <= 'Z') ? (c | 0x20) : c)) * 16777619u;
   if ((facts_.names.size() + 1) * 2 > nameSlots_.size()) {
     std::vector<int> bigger(std::max<std::size_t>(64, nameSlots_.size() * 2), -1);
     for (std::size_t i = 0; i < facts_.names.size(); ++i) {
@@ -515,9 +545,9 @@ void Parser::useName(const Token& t) {
 // (left for the caller). False after reporting an error.
 bool Parser::expression() {
   brackets_.clear();
-  bool operand = true;     // an operand is awaited
-  bool binary = false;     // a binary operator seen in the current operand of '='
-  bool openedCall = false; // the last token was a call's '('
+  bool operand = true;      // an operand is awaited
+  bool binary = false;      // a binary operator seen in the current operand of '='
+  bool openedCall = false;  // the last token was a call's '('
   for (;;) {
     const Token t = t_.peek();
     const bool eof = t_.eof();
@@ -569,8 +599,7 @@ bool Parser::expression() {
       }
       if (op && badOperator()) return false;
       if (op == opCode("+")) {
-        error("unsupported-operator", "a leading '+' is not part of the language: write the number alone",
-              spanOf(t));
+        error("unsupported-operator", "a leading '+' is not part of the language: write the number alone", spanOf(t));
         return false;
       }
       if (eof)
@@ -585,8 +614,9 @@ bool Parser::expression() {
     openedCall = false;
     if (op) {
       if (mayBeBadOperator(op) && badOperator()) return false;
-      if (op == opCode("*") || op == opCode("/") || op == opCode("%") || op == opCode("+") || op == opCode("-") || op == opCode("<") || op == opCode(">") || op == opCode("<=") ||
-          op == opCode(">=") || op == opCode("==") || op == opCode("!=") || op == opCode("&") || op == opCode("^") || op == opCode("|") || op == opCode("&&") ||
+      if (op == opCode("*") || op == opCode("/") || op == opCode("%") || op == opCode("+") || op == opCode("-") ||
+          op == opCode("<") || op == opCode(">") || op == opCode("<=") || op == opCode(">=") || op == opCode("==") ||
+          op == opCode("!=") || op == opCode("&") || op == opCode("^") || op == opCode("|") || op == opCode("&&") ||
           op == opCode("||")) {
         t_.take();
         binary = true;
@@ -595,8 +625,7 @@ bool Parser::expression() {
       }
       if (op == opCode("=")) {
         if (binary) {
-          error("assignment-target", "only a name, name[index] or a call's result can stand left of '='",
-                spanOf(t));
+          error("assignment-target", "only a name, name[index] or a call's result can stand left of '='", spanOf(t));
           return false;
         }
         t_.take();
@@ -627,7 +656,8 @@ bool Parser::expression() {
         const char want = b.kind == '[' ? ']' : ')';
         if ((op & 0xff) != want) {
           error("unbalanced-brackets",
-                quote(t_.text(t)) + " does not match the " + quote(t_.text(b.at)) + " on line " + std::to_string(b.at.line),
+                quote(t_.text(t)) + " does not match the " + quote(t_.text(b.at)) + " on line " +
+                    std::to_string(b.at.line),
                 spanOf(t));
           return false;
         }
@@ -646,7 +676,10 @@ bool Parser::expression() {
       error("unbalanced-brackets", quote(t_.text(b.at)) + " is not closed", spanOf(b.at));
     } else {
       error("syntax",
-            std::string("expected an operator, ") + (b.kind == 'c' ? "',' or ')'" : b.kind == '[' ? "']'" : "')'") +
+            std::string("expected an operator, ") +
+                (b.kind == 'c'   ? "',' or ')'"
+                 : b.kind == '[' ? "']'"
+                                 : "')'") +
                 " but found " + describe(t),
             spanOf(t));
     }
@@ -680,8 +713,7 @@ void Parser::finishAtEnd() {
         t.kind == TokenKind::Unknown)
       continue;
     error("text-after-end",
-          "text after the code's 'end' on line " + std::to_string(end.line) + ": the game never reads it",
-          spanOf(t));
+          "text after the code's 'end' on line " + std::to_string(end.line) + ": the game never reads it", spanOf(t));
     break;
   }
 }
