@@ -28,5 +28,6 @@ void registerDocumentBenchmarks(Workbench& bench);
 void registerSearchBenchmarks(Workbench& bench);
 void registerSaveBenchmarks(Workbench& bench);
 void registerRecoveryBenchmarks(Workbench& bench);
+void registerCogBenchmarks(Workbench& bench);
 
 }  // namespace bench

@@ -5,6 +5,7 @@
 // memory-editor.txt (the paint probe) and inprocess.json (Google Benchmark).
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QStringList>
 #include <algorithm>
 #include <cstdio>
@@ -85,6 +86,31 @@ Figure pick(const QMap<QString, Figure>& figures, const QString& name) {
   return Figure{std::nullopt, 0, QStringLiteral("not measured")};
 }
 
+// torvane-cogcheck over the generated scripts, whole process, against `wc -l`
+// over the same files; the goal is a rate, so the time it allows follows
+// from the scripts' total size.
+Row cogcheckRow(const QDir& dir) {
+  constexpr double kRate = 20e6;  // bytes per second
+  QStringList rounds;
+  for (const QString& name : dir.entryList({QStringLiteral("cogcheck-*.json")}, QDir::Files, QDir::Name))
+    rounds.append(dir.filePath(name));
+  QMap<QString, Figure> runs = report::readHyperfine(rounds);
+  QFile bytesFile(dir.filePath(QStringLiteral("cogscripts-bytes.txt")));
+  const double bytes = bytesFile.open(QIODevice::ReadOnly) ? bytesFile.readAll().trimmed().toDouble() : 0;
+  QFile failed(dir.filePath(QStringLiteral("cogcheck-failed.txt")));
+  if (failed.open(QIODevice::ReadOnly))
+    runs.insert(QString(), Figure{std::nullopt, 0, QString::fromUtf8(failed.readAll().trimmed())});
+  else if (bytes <= 0)
+    runs.insert(QString(), Figure{std::nullopt, 0, QStringLiteral("no generated scripts")});
+  const QString goal = bytes > 0 ? QStringLiteral(">= 20 MB/s (%1 MB: <= %2 ms)")
+                                       .arg(bytes / 1e6, 0, 'f', 1)
+                                       .arg(bytes / kRate * 1e3, 0, 'f', 0)
+                                 : QStringLiteral(">= 20 MB/s");
+  return {QStringLiteral("torvane-cogcheck, 1000 scripts, whole process (vs wc -l)"),
+          pick(runs, QStringLiteral("cogcheck")), pick(runs, QStringLiteral("floor")), Kind::Time, goal,
+          [bytes](double m, double) { return bytes > 0 && m > 0 && bytes / m >= kRate; }};
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -152,6 +178,11 @@ int main(int argc, char** argv) {
   rows.append({QStringLiteral("save 65000 bytes, WriteDocumentFile (vs fsync'd write)"),
                in("save/WriteDocumentFile_65000_bytes"), in("save_floor/atomic_flushed_write_65000_bytes"),
                Kind::Time, QStringLiteral("<= 1.25x"), ratioAtMost(1.25)});
+
+  rows.append({QStringLiteral("check a 65000-byte COG script (vs one scan counting line ends)"),
+               in("cog/checkScript_65000_bytes"), in("cog_floor/count_line_ends_65000_bytes"), Kind::Time,
+               QStringLiteral("<= 1 ms"), atMost(1e-3)});
+  rows.append(cogcheckRow(dir));
 
   QList<QStringList> lines = {{QStringLiteral("figure"), QStringLiteral("measured"), QStringLiteral("baseline"),
                                QStringLiteral("ratio"), QStringLiteral("runs"), QStringLiteral("goal"),
