@@ -4,6 +4,7 @@
 #include "platform/QtSettingsStore.h"
 #include "platform/QtSystemServices.h"
 #include "platform/SystemRegistry.h"
+#include "cogedit/CogEditing.h"
 #include "windows/frmMDI.h"
 #include "workspace/Program.h"
 #include "workspace/Startup.h"
@@ -19,6 +20,7 @@ int main(int argc, char** argv) {
   SystemRegistry registry;
   Platform platform{runtime, system, settings, registry};
   Program program(platform);
+  CogEditing cog(program);
   frmMDI frame(program);
   MDIForm_Load(program);
   return app.exec();

@@ -10,6 +10,7 @@
 
 class frmNotePad;
 class frmMDI;
+class CogEditing;
 
 struct DocumentState {
   Bool16 Deleted = False16;
@@ -37,6 +38,7 @@ class Program {
   Bool16 EditButtonsHidden = False16;
 
   frmMDI* frame = nullptr;  // the frame window, set when it is created
+  CogEditing* cog = nullptr;  // the COG scripts' menu and colours, set when installed
 
   // Slot numbers are 16-bit; tests may lower the bound to reach it.
   int maxSlot = 32767;
