@@ -147,6 +147,7 @@ void ApplyCogColours(Program& program, frmNotePad& document) {
     // Back to the plain text box exactly: its face, paper, ink and caret.
     box->setLexer(nullptr);
     delete lexer;
+    box->SendScintilla(QsciScintillaBase::SCI_CLEARDOCUMENTSTYLE);
     const QFont face = box->font();
     box->setFont(face);
     box->setPaper(documentPaper());

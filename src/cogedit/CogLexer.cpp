@@ -136,18 +136,28 @@ void CogLexer::styleText(int start, int end) {
   const int lastLine = lineOf(std::max(start, end - 1));
   const int rangeEnd = std::max(end, lineStart(lastLine + 1));
 
-  // The lines holding the edits, and those never styled yet.
+  // The lines holding the edits, and those never styled yet: each styled once.
+  int dirtyFirst = -1, dirtyLast = -2;
   if (dirtyFrom_ >= 0) {
-    const int a = std::max(firstLine, lineOf(dirtyFrom_));
-    const int b = std::min(lastLine, lineOf(dirtyTo_));
-    if (a <= b) styleLines(a, b);
-    if (dirtyTo_ < rangeEnd) dirtyFrom_ = dirtyTo_ = -1;
-    else dirtyFrom_ = std::max(dirtyFrom_, rangeEnd);
+    dirtyFirst = std::max(firstLine, lineOf(dirtyFrom_));
+    dirtyLast = std::min(lastLine, lineOf(dirtyTo_));
+    const bool beforeRange = dirtyFrom_ < lineStart(firstLine);
+    const bool pastRange = dirtyTo_ >= rangeEnd && rangeEnd < documentLength();
+    if (!beforeRange && !pastRange) dirtyFrom_ = dirtyTo_ = -1;
+    else if (!beforeRange) dirtyFrom_ = rangeEnd;
+    else if (!pastRange) dirtyTo_ = lineStart(firstLine) - 1;
   }
+  int newFirst = -1, newLast = -2;
   if (styledTo_ < rangeEnd) {
-    const int a = std::max(firstLine, lineOf(styledTo_));
-    if (a <= lastLine) styleLines(a, lastLine);
+    newFirst = std::max(firstLine, lineOf(styledTo_));
+    newLast = lastLine;
     styledTo_ = rangeEnd;
+  }
+  if (dirtyFirst <= dirtyLast && newFirst <= newLast && dirtyLast + 1 >= newFirst) {
+    styleLines(std::min(dirtyFirst, newFirst), std::max(dirtyLast, newLast));
+  } else {
+    if (dirtyFirst <= dirtyLast) styleLines(dirtyFirst, dirtyLast);
+    if (newFirst <= newLast) styleLines(newFirst, newLast);
   }
   // Everything up to the end asked for is right now; tell the control so.
   box->SendScintilla(QsciScintillaBase::SCI_STARTSTYLING, static_cast<unsigned long>(rangeEnd), 0L);
