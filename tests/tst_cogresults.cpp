@@ -17,6 +17,7 @@ class CogResultsTest : public QObject {
   void oneRowPerProblemInAModelessWindow();
   void choosingARowSelectsTheProblemInItsDocument();
   void problemsAreMarkedUntilTheTextChanges();
+  void aMissingSemicolonIsMarkedWhereItShows();
   void aCleanScriptSaysSo();
   void otherFilesAreNotCheckedAsCog_data();
   void otherFilesAreNotCheckedAsCog();
@@ -146,6 +147,31 @@ void CogResultsTest::problemsAreMarkedUntilTheTextChanges() {
   QTest::keyClicks(box, "x");
   QCOMPARE(markedBytes(box), 0);
   QVERIFY(resultsOf(c)->lblSummary->text().contains(QStringLiteral("changed")));
+}
+
+// A point at a line's end is marked on the last character before it, in
+// view when chosen, however far down.
+void CogResultsTest::aMissingSemicolonIsMarkedWhereItShows() {
+  CogEnv c;
+  QByteArray text = liftScript();
+  text.insert(int(text.indexOf("code\r\n")), QByteArray(200, '#').replace("#", "#\r\n"));
+  text.replace("   MoveToFrame(lift, 0, speed);", "   MoveToFrame(lift, 0, speed)");
+  frmNotePad* d = c.open(QStringLiteral("semicolon.cog"), text);
+  TextBox* box = d->Text1;
+  box->resize(400, 200);
+  c.menu(d).checkScript->trigger();
+  QTreeWidgetItem* row = rowFor(resultsOf(c), QStringLiteral("missing-semicolon"));
+  QVERIFY(row);
+  const int close = int(text.indexOf("speed)\r\n")) + 5;
+  QVERIFY(markedAt(box, cog::Severity::Error, close));
+  QCOMPARE(markedBytes(box), 1);
+  choose(resultsOf(c), row);
+  const long line = box->SendScintilla(QsciScintillaBase::SCI_LINEFROMPOSITION, static_cast<unsigned long>(box->SelStart()));
+  QCOMPARE(line, long(text.left(close).count('\n')));
+  const long first = box->SendScintilla(QsciScintillaBase::SCI_GETFIRSTVISIBLELINE);
+  const long page = box->SendScintilla(QsciScintillaBase::SCI_LINESONSCREEN);
+  const long shown = box->SendScintilla(QsciScintillaBase::SCI_VISIBLEFROMDOCLINE, static_cast<unsigned long>(line));
+  QVERIFY(shown > first && shown < first + page - 1);
 }
 
 void CogResultsTest::aCleanScriptSaysSo() {

@@ -2,6 +2,7 @@
 
 #include <Qsci/qsciscintilla.h>
 
+#include <algorithm>
 #include <string_view>
 
 #include "cog/Script.h"
@@ -35,8 +36,31 @@ void tellNotCog(Program& program, const frmNotePad& document, const QString& com
 CogLexer* lexerOf(const frmNotePad& document) { return qobject_cast<CogLexer*>(document.Text1->lexer()); }
 
 frmCogResults& resultsWindow(CogEditing& cog) {
-  if (!cog.resultsWindow) cog.resultsWindow = new frmCogResults(cog.program, cog.program.frame);
+  if (!cog.resultsWindow) {
+    cog.resultsWindow = new frmCogResults(cog.program, cog.program.frame);
+    // Over the frame's lower right corner, where it hides the least text.
+    const QRect frame = cog.program.frame->frameGeometry();
+    const QSize size = cog.resultsWindow->size();
+    cog.resultsWindow->move(std::max(frame.left(), frame.right() - size.width() - 24),
+                            std::max(frame.top(), frame.bottom() - size.height() - 48));
+  }
   return *cog.resultsWindow;
+}
+
+// Brings a place well into view: a line at the very edge of the page is
+// easily missed, so one outside the middle of it goes a third of the way down.
+void bringIntoView(TextBox& box, int start, int end) {
+  const auto send = [&box](unsigned int message, unsigned long w = 0, long l = 0) {
+    return box.SendScintilla(message, w, l);
+  };
+  const long line = send(QsciScintillaBase::SCI_LINEFROMPOSITION, static_cast<unsigned long>(start));
+  const long shown = send(QsciScintillaBase::SCI_VISIBLEFROMDOCLINE, static_cast<unsigned long>(line));
+  const long first = send(QsciScintillaBase::SCI_GETFIRSTVISIBLELINE);
+  const long page = send(QsciScintillaBase::SCI_LINESONSCREEN);
+  const long margin = std::min(2L, page / 4);
+  if (shown < first + margin || shown >= first + page - margin)
+    send(QsciScintillaBase::SCI_SETFIRSTVISIBLELINE, static_cast<unsigned long>(std::max(0L, shown - page / 3)));
+  send(QsciScintillaBase::SCI_SCROLLRANGE, static_cast<unsigned long>(end), start);
 }
 
 // From now on, edits of the checked document move its problems along and
@@ -112,7 +136,7 @@ void ChooseProblem(Program& program, int index) {
   program.frame->activateWindow();
   box->SetSelStart(start);
   box->SetSelLength(end - start);
-  box->SendScintilla(QsciScintillaBase::SCI_SCROLLRANGE, static_cast<unsigned long>(start), static_cast<long>(end));
+  bringIntoView(*box, start, end);
   box->setFocus();
 }
 
@@ -127,8 +151,9 @@ void GoToOutline(Program& program, frmNotePad& document) {
   const int offset = outline.ChosenOffset();
   if (offset < 0) return;
   TextBox* box = document.Text1;
-  box->SendScintilla(QsciScintillaBase::SCI_GOTOPOS, static_cast<unsigned long>(qBound(0, offset, box->Length())));
-  box->SendScintilla(QsciScintillaBase::SCI_SCROLLCARET);
+  const int place = qBound(0, offset, box->Length());
+  box->SetSelStart(place);
+  bringIntoView(*box, place, place);
   box->setFocus();
 }
 

@@ -39,9 +39,12 @@ void MarkProblems(QsciScintilla& box, const std::vector<cog::Diagnostic>& proble
     int start = std::clamp(problem.offset, 0, length);
     int count = std::min(problem.length, length - start);
     if (count <= 0) {
-      // A point: the byte after it, or before it at the very end.
+      // A point (such as a missing ';'): the byte after it, or the one
+      // before it where a line or the text ends, so that the mark shows.
       if (length == 0) continue;
-      if (start == length) --start;
+      const int next = start < length ? int(box.SendScintilla(QsciScintillaBase::SCI_GETCHARAT,
+                                                              static_cast<unsigned long>(start))) : '\n';
+      if ((next == '\r' || next == '\n') && start > 0) --start;
       count = 1;
     }
     box.SendScintilla(QsciScintillaBase::SCI_SETINDICATORCURRENT, static_cast<unsigned long>(problemIndicator(problem.severity)));
