@@ -5,6 +5,7 @@
 #include <memory>
 
 #include "TestEnv.h"
+#include "cogedit/CogEditing.h"
 
 namespace bench {
 
@@ -13,6 +14,9 @@ struct Workbench {
   std::unique_ptr<TestEnv> documents;  // New and Open, with some documents open
   std::unique_ptr<TestEnv> search;     // one document holding the searched text
   std::unique_ptr<TestEnv> save;       // one document holding the saved text
+  std::unique_ptr<TestEnv> cog;        // the Cog menu installed, a script open at a time
+  std::unique_ptr<CogEditing> cogEditing;
+  QString cogScript65000;              // a long ordinary script, made on first use
   QTemporaryDir folder;
   // A COG-like file of 65000 bytes, the largest the Open dialog takes.
   const QString& file65000();
@@ -25,5 +29,6 @@ void registerMemoryBenchmarks(Workbench& bench);
 void registerDocumentBenchmarks(Workbench& bench);
 void registerSearchBenchmarks(Workbench& bench);
 void registerSaveBenchmarks(Workbench& bench);
+void registerCogBenchmarks(Workbench& bench);
 
 }  // namespace bench

@@ -18,6 +18,7 @@ int main(int argc, char** argv) {
   bench::registerDocumentBenchmarks(workbench);
   bench::registerSearchBenchmarks(workbench);
   bench::registerSaveBenchmarks(workbench);
+  bench::registerCogBenchmarks(workbench);
   benchmark::RunSpecifiedBenchmarks();
   benchmark::Shutdown();
   return 0;
