@@ -26,6 +26,7 @@ class CogResultsTest : public QObject {
   void thousandsOfProblemsAreCapped();
   void binaryBytesAreCheckedWithoutHarm();
   void checkingLeavesTheTextAlone();
+  void theChosenGamesVerbsAreKnown();
 };
 
 namespace {
@@ -333,6 +334,18 @@ void CogResultsTest::checkingLeavesTheTextAlone() {
   QCOMPARE(d->Text1->Text(), kFaulty);
   QVERIFY(!isChanged(*c.env.program, *d));
   QVERIFY(!d->Text1->SendScintilla(QsciScintillaBase::SCI_CANUNDO));
+}
+
+void CogResultsTest::theChosenGamesVerbsAreKnown() {
+  CogEnv c;
+  frmNotePad* d = c.open(QStringLiteral("mots.cog"),
+                         "symbols\r\nmessage startup\r\nthing t\r\nend\r\ncode\r\nstartup:\r\n"
+                         "   AISetAlignment(t, 1);\r\n   Return;\r\nend\r\n");
+  c.menu(d).checkScript->trigger();
+  QVERIFY(rowFor(resultsOf(c), QStringLiteral("unknown-verb")));
+  c.menu(d).mysteries->trigger();
+  c.menu(d).checkScript->trigger();
+  QVERIFY(!rowFor(resultsOf(c), QStringLiteral("unknown-verb")));
 }
 
 QTEST_MAIN(CogResultsTest)

@@ -25,7 +25,7 @@ QString ProblemText(const cog::Diagnostic& problem) {
   return text;
 }
 
-frmCogResults::frmCogResults(Program& program, QWidget* parent) : QWidget(parent, Qt::Window), program_(program) {
+frmCogResults::frmCogResults(Program& program, QWidget* parent) : QWidget(parent, Qt::Tool), program_(program) {
   setWindowIcon(Pictures::programIcon());
   setAttribute(Qt::WA_DeleteOnClose, false);
   auto* layout = new QVBoxLayout(this);

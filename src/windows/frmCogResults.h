@@ -1,6 +1,7 @@
 #pragma once
 // The results of Check Script: a window the user keeps open beside the text
-// (modeless, one per frame), one row per problem; choosing a row goes there.
+// (modeless, one per frame, a tool window above the frame), one row per
+// problem; choosing a row goes there.
 #include <QWidget>
 #include <vector>
 
