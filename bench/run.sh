@@ -12,7 +12,8 @@ QUICK=0
 
 cmake -S . -B "$BUILD" -DCMAKE_BUILD_TYPE=Release -DTORVANE_BENCH=ON -DBUILD_TESTING=OFF >/dev/null
 cmake --build "$BUILD" -j"$(nproc)" \
-  --target torvane-edit torvane-bare torvane-paint-probe torvane-bench torvane-bench-report >/dev/null
+  --target torvane-edit torvane-bare torvane-paint-probe torvane-bench torvane-bench-report \
+           torvane-cogcheck torvane-cog-scripts >/dev/null
 
 OUT=$(mktemp -d)
 trap 'rm -rf "$OUT"' EXIT
@@ -50,6 +51,25 @@ for round in $(seq 1 "$ROUNDS"); do
     --command-name bare "env LD_PRELOAD=$probe TORVANE_PROBE_OUT=$OUT/memory-bare.txt $bare" \
     --command-name editor "env LD_PRELOAD=$probe TORVANE_PROBE_OUT=$OUT/memory-editor.txt $editor"
 done
+
+echo "bench: torvane-cogcheck over 1000 generated scripts, $RUNS runs in $ROUNDS rounds (hyperfine)..." >&2
+scripts="$OUT/cogscripts"
+mkdir -p "$scripts"
+"$bin/bench/torvane-cog-scripts" "$scripts" 1000 >"$OUT/cogscripts-bytes.txt"
+cogcheck="$bin/torvane-cogcheck"
+# The floor reads the same files in one process and counts their line ends.
+floor="wc -l $(cd "$scripts" && ls | sed "s|^|$scripts/|" | tr '\n' ' ')"
+if "$cogcheck" "$scripts" >"$OUT/cogcheck-once.log" 2>&1; then
+  for round in $(seq 1 "$ROUNDS"); do
+    run_logged "cogcheck-$round" hyperfine -N --runs "$((RUNS / ROUNDS))" --warmup 1 --style basic \
+      --export-json "$OUT/cogcheck-$round.json" \
+      --command-name floor "$floor" \
+      --command-name cogcheck "$cogcheck $scripts"
+  done
+else
+  echo "torvane-cogcheck found errors or warnings in the generated scripts: $(tail -n 1 "$OUT/cogcheck-once.log")" \
+    >"$OUT/cogcheck-failed.txt"
+fi
 
 echo "bench: in-process figures, $REPS repetitions each (Google Benchmark)..." >&2
 run_logged inprocess "$bin/bench/torvane-bench" --benchmark_repetitions="$REPS" --benchmark_min_time="$MIN_TIME" \

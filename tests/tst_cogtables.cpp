@@ -61,6 +61,7 @@ bool known(Kind kind, std::string_view name, Game game) {
 }  // namespace
 
 Q_DECLARE_METATYPE(Kind)
+Q_DECLARE_METATYPE(Game)
 
 class CogTablesTest : public QObject {
   Q_OBJECT
@@ -71,6 +72,8 @@ class CogTablesTest : public QObject {
   void gameProfile();
   void namesThatAreNotThere_data();
   void namesThatAreNotThere();
+  void argumentCountsAndResults_data();
+  void argumentCountsAndResults();
   void tablesAreSortedWithoutDuplicates();
   void everyListedNameIsFoundInItsGames();
 };
@@ -122,6 +125,10 @@ void CogTablesTest::gameProfile_data() {
   QTest::newRow("added voice verb") << Kind::Verb << QByteArray("PlayVoiceThing") << false << true;
   QTest::newRow("added AI alignment verb") << Kind::Verb << QByteArray("AISetAlignment") << false << true;
   QTest::newRow("added creation verb") << Kind::Verb << QByteArray("CreateThingAtPosOwner") << false << true;
+  QTest::newRow("base verb the expansion's table lost") << Kind::Verb << QByteArray("GetCurInvWeapon") << true << true;
+  QTest::newRow("base verb rebound by a third game") << Kind::Verb << QByteArray("ModifyColorEffect") << true << true;
+  QTest::newRow("expansion's older creation verb") << Kind::Verb << QByteArray("CreateThingAtPosOld") << false << true;
+  QTest::newRow("expansion's voice print") << Kind::Verb << QByteArray("jkPrintUniVoice") << false << true;
   QTest::newRow("base message") << Kind::Message << QByteArray("damaged") << true << true;
   QTest::newRow("last base message") << Kind::Message << QByteArray("trigger") << true << true;
   QTest::newRow("added preblock") << Kind::Message << QByteArray("preblock") << false << true;
@@ -158,6 +165,7 @@ void CogTablesTest::namesThatAreNotThere_data() {
   QTest::newRow("reimplementation's random verb") << Kind::Verb << QByteArray("RandomInt");
   QTest::newRow("reimplementation's camera verb") << Kind::Verb << QByteArray("GetCameraFov");
   QTest::newRow("reimplementation's hotkey verb") << Kind::Verb << QByteArray("GetHotkeyCog");
+  QTest::newRow("listed by the pages, registered by no game") << Kind::Verb << QByteArray("GetGoalFlags");
   QTest::newRow("letter missing") << Kind::Verb << QByteArray("GetSendrRef");
   QTest::newRow("letter extra") << Kind::Verb << QByteArray("SetTimerExx");
   QTest::newRow("plural") << Kind::Verb << QByteArray("GetSenderRefs");
@@ -187,6 +195,43 @@ void CogTablesTest::namesThatAreNotThere() {
   const std::string_view n(name.constData(), static_cast<std::size_t>(name.size()));
   QVERIFY(!known(kind, n, Game::JediKnight));
   QVERIFY(!known(kind, n, Game::MysteriesOfTheSith));
+}
+
+// Counts kept where the engine's stack pops and the reference pages' "Use:"
+// lines agree (checked by hand against both); -1 where they differ or a
+// source is silent. Whether a verb returns a value follows the engine.
+void CogTablesTest::argumentCountsAndResults_data() {
+  QTest::addColumn<QByteArray>("name");
+  QTest::addColumn<Game>("game");
+  QTest::addColumn<int>("args");
+  QTest::addColumn<bool>("returnsValue");
+  QTest::newRow("no arguments, a result") << QByteArray("GetGravity") << Game::JediKnight << 0 << true;
+  QTest::newRow("one argument, no result") << QByteArray("jkEndLevel") << Game::JediKnight << 1 << false;
+  QTest::newRow("sector and flags") << QByteArray("ClearSectorFlags") << Game::JediKnight << 2 << false;
+  QTest::newRow("material, rate, flags") << QByteArray("MaterialAnim") << Game::JediKnight << 3 << true;
+  QTest::newRow("thing, track, delay") << QByteArray("StopKey") << Game::JediKnight << 3 << false;
+  QTest::newRow("four arguments and a track") << QByteArray("PlayKey") << Game::JediKnight << 4 << true;
+  QTest::newRow("same row in the expansion") << QByteArray("playkey") << Game::MysteriesOfTheSith << 4 << true;
+  QTest::newRow("a vector where the page shows three values")
+      << QByteArray("SetCeilingSkyOffset") << Game::JediKnight << -1 << false;
+  QTest::newRow("page marks the use unknown") << QByteArray("GetSectorThingCount") << Game::JediKnight << -1 << true;
+  QTest::newRow("no page at hand") << QByteArray("SetTimerEx") << Game::JediKnight << -1 << false;
+  QTest::newRow("result, no page at hand") << QByteArray("GetSenderRef") << Game::JediKnight << -1 << true;
+  QTest::newRow("sleeping returns nothing") << QByteArray("Sleep") << Game::JediKnight << -1 << false;
+  QTest::newRow("creation returns the thing") << QByteArray("CreateThing") << Game::JediKnight << -1 << true;
+  QTest::newRow("expansion verb") << QByteArray("Sin") << Game::MysteriesOfTheSith << -1 << true;
+}
+
+void CogTablesTest::argumentCountsAndResults() {
+  QFETCH(QByteArray, name);
+  QFETCH(Game, game);
+  QFETCH(int, args);
+  QFETCH(bool, returnsValue);
+  const cog::VerbInfo* v =
+      cog::findVerb(std::string_view(name.constData(), static_cast<std::size_t>(name.size())), game);
+  QVERIFY(v != nullptr);
+  QCOMPARE(v->args, args);
+  QCOMPARE(v->returnsValue, returnsValue);
 }
 
 void CogTablesTest::tablesAreSortedWithoutDuplicates() {

@@ -30,5 +30,6 @@ void registerDocumentBenchmarks(Workbench& bench);
 void registerSearchBenchmarks(Workbench& bench);
 void registerSaveBenchmarks(Workbench& bench);
 void registerCogBenchmarks(Workbench& bench);
+void registerCogEditorBenchmarks(Workbench& bench);
 
 }  // namespace bench

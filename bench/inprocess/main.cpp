@@ -19,6 +19,7 @@ int main(int argc, char** argv) {
   bench::registerSearchBenchmarks(workbench);
   bench::registerSaveBenchmarks(workbench);
   bench::registerCogBenchmarks(workbench);
+  bench::registerCogEditorBenchmarks(workbench);
   benchmark::RunSpecifiedBenchmarks();
   benchmark::Shutdown();
   return 0;

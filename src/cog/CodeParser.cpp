@@ -1,7 +1,8 @@
 #include "cog/CodeParser.h"
 
 #include <string>
-#include <unordered_set>
+#include <algorithm>
+#include <cstdint>
 #include <vector>
 
 #include "cog/Lexer.h"
@@ -11,6 +12,13 @@ namespace cog {
 namespace {
 
 Span spanOf(const Token& t) { return Span{t.offset, t.length, t.line, t.column}; }
+
+// An operator of one or two characters as one number, compared without memcmp.
+constexpr int opCode(std::string_view s) {
+  return s.size() == 1   ? static_cast<unsigned char>(s[0])
+         : s.size() == 2 ? static_cast<unsigned char>(s[0]) | (static_cast<unsigned char>(s[1]) << 8)
+                         : -1;
+}
 
 std::string lowered(std::string_view s) {
   std::string out(s);
@@ -53,10 +61,12 @@ class Tokens {
     }
     return t;
   }
-  std::string_view text(const Token& t) const { return text_.substr(t.offset, t.length); }
-  bool is(int k, std::string_view op) {
+  std::string_view text(const Token& t) const { return std::string_view(text_.data() + t.offset, std::size_t(t.length)); }
+  bool is(int k, std::string_view op) { return code(k) == opCode(op); }
+  // The operator code of token k; 0 when it is not an operator.
+  int code(int k) {
     const Token& t = peek(k);
-    return !eof(k) && t.kind == TokenKind::Operator && text(t) == op;
+    return !eof(k) && t.kind == TokenKind::Operator ? opCode(text(t)) : 0;
   }
   bool isWord(int k, TokenKind kind, std::string_view word) {
     const Token& t = peek(k);
@@ -213,11 +223,21 @@ class Parser {
     return "";
   }
   bool badOperator();
+  // Whether badOperator() could find anything: a quick test first.
+  bool mayBeBadOperator(int op) {
+    switch (op) {
+      case '~': case '.': return true;
+      case '+': case '-': case '*': case '/': case '%': case '&': case '|': case '^': case '=':
+        return t_.adjacent(0) && t_.code(1) != 0;
+      default: return false;
+    }
+  }
   // A label, 'if (...)', 'else' or a loop's head with no statement after it.
   void missingStatement(const Open& open, const Span& at) {
     if (open.kind == Frame::Label)
       error("label-without-statement",
-            "the label " + quote(t_.text(open.at)) + " must be followed by a statement (a lone ';' will do)", at);
+            "the label " + quote(t_.text(open.at)) + " must be followed by a statement (a lone ';' will do)",
+            spanOf(open.at));
     else
       error("syntax",
             "a statement must follow " + std::string(frameWord(open.kind)) + " on line " +
@@ -232,7 +252,8 @@ class Parser {
   CodeFacts facts_;
   std::vector<Open> frames_;
   std::vector<Bracket> brackets_;
-  std::unordered_set<std::string> seenNames_;
+  std::vector<int> nameSlots_;            // indexes into facts_.names, -1 when free
+  std::vector<std::uint32_t> nameHashes_;  // one per facts_.names entry
 };
 
 CodeFacts Parser::run() {
@@ -361,6 +382,10 @@ void Parser::statement() {
     return;
   }
   if (!expression()) return recover();
+  if (t_.is(0, ")")) {
+    error("unbalanced-brackets", "')' without a matching '('", spanOf(t_.peek()));
+    return recover();
+  }
   if (!expect(";", "missing-semicolon", "missing ';' at the end of this statement")) return statementDone();
   statementDone();
 }
@@ -459,9 +484,31 @@ bool Parser::badOperator() {
   return true;
 }
 
+// The first use of each name, found with an open-addressing table of indexes
+// into facts_.names keyed by a hash of the lower-case name: no string is made
+// for a name seen before.
 void Parser::useName(const Token& t) {
   const std::string_view name = t_.text(t);
-  if (seenNames_.insert(lowered(name)).second) facts_.names.push_back({std::string(name), spanOf(t)});
+  std::uint32_t hash = 2166136261u;
+  for (const char c : name) hash = (hash ^ static_cast<unsigned char>((c >= 'A' && c <= 'Z') ? (c | 0x20) : c)) * 16777619u;
+  if ((facts_.names.size() + 1) * 2 > nameSlots_.size()) {
+    std::vector<int> bigger(std::max<std::size_t>(64, nameSlots_.size() * 2), -1);
+    for (std::size_t i = 0; i < facts_.names.size(); ++i) {
+      std::size_t slot = nameHashes_[i] & (bigger.size() - 1);
+      while (bigger[slot] >= 0) slot = (slot + 1) & (bigger.size() - 1);
+      bigger[slot] = int(i);
+    }
+    nameSlots_.swap(bigger);
+  }
+  std::size_t slot = hash & (nameSlots_.size() - 1);
+  while (nameSlots_[slot] >= 0) {
+    const int i = nameSlots_[slot];
+    if (nameHashes_[i] == hash && equalsNoCase(facts_.names[i].name, name)) return;
+    slot = (slot + 1) & (nameSlots_.size() - 1);
+  }
+  nameSlots_[slot] = int(facts_.names.size());
+  nameHashes_.push_back(hash);
+  facts_.names.push_back({std::string(name), spanOf(t)});
 }
 
 // One expression, up to the ';', ')' or other token that cannot continue it
@@ -475,7 +522,7 @@ bool Parser::expression() {
     const Token t = t_.peek();
     const bool eof = t_.eof();
     const bool end = t_.isEnd();
-    const std::string_view op = !eof && t.kind == TokenKind::Operator ? t_.text(t) : std::string_view();
+    const int op = t_.code(0);
     if (operand) {
       if (!eof && !end && (t.kind == TokenKind::Name || t.kind == TokenKind::SectionWord)) {
         t_.take();
@@ -499,19 +546,19 @@ bool Parser::expression() {
         openedCall = false;
         continue;
       }
-      if (op == "(") {
+      if (op == opCode("(")) {
         brackets_.push_back({'(', t_.take(), -1, 0, binary});
         binary = false;
         openedCall = false;
         continue;
       }
-      if (op == "-" || op == "!") {
-        if (op == "-" && badOperator()) return false;
+      if (op == opCode("-") || op == opCode("!")) {
+        if (op == opCode("-") && mayBeBadOperator(op) && badOperator()) return false;
         t_.take();
         openedCall = false;
         continue;
       }
-      if (op == ")" && openedCall) {
+      if (op == opCode(")") && openedCall) {
         const Bracket b = brackets_.back();
         brackets_.pop_back();
         t_.take();
@@ -520,8 +567,8 @@ bool Parser::expression() {
         openedCall = false;
         continue;
       }
-      if (!op.empty() && badOperator()) return false;
-      if (op == "+") {
+      if (op && badOperator()) return false;
+      if (op == opCode("+")) {
         error("unsupported-operator", "a leading '+' is not part of the language: write the number alone",
               spanOf(t));
         return false;
@@ -536,17 +583,17 @@ bool Parser::expression() {
     }
     // An operator, a closing bracket or the end of the expression is awaited.
     openedCall = false;
-    if (!op.empty()) {
-      if (badOperator()) return false;
-      if (op == "*" || op == "/" || op == "%" || op == "+" || op == "-" || op == "<" || op == ">" || op == "<=" ||
-          op == ">=" || op == "==" || op == "!=" || op == "&" || op == "^" || op == "|" || op == "&&" ||
-          op == "||") {
+    if (op) {
+      if (mayBeBadOperator(op) && badOperator()) return false;
+      if (op == opCode("*") || op == opCode("/") || op == opCode("%") || op == opCode("+") || op == opCode("-") || op == opCode("<") || op == opCode(">") || op == opCode("<=") ||
+          op == opCode(">=") || op == opCode("==") || op == opCode("!=") || op == opCode("&") || op == opCode("^") || op == opCode("|") || op == opCode("&&") ||
+          op == opCode("||")) {
         t_.take();
         binary = true;
         operand = true;
         continue;
       }
-      if (op == "=") {
+      if (op == opCode("=")) {
         if (binary) {
           error("assignment-target", "only a name, name[index] or a call's result can stand left of '='",
                 spanOf(t));
@@ -556,31 +603,31 @@ bool Parser::expression() {
         operand = true;
         continue;
       }
-      if (op == ",") {
+      if (op == opCode(",")) {
         t_.take();
         if (!brackets_.empty() && brackets_.back().kind == 'c') ++brackets_.back().commas;
         binary = false;
         operand = true;
         continue;
       }
-      if (op == "[" || op == "(") {
-        brackets_.push_back({op == "[" ? '[' : 'c', t_.take(), -1, 0, binary});
+      if (op == opCode("[") || op == opCode("(")) {
+        brackets_.push_back({op == opCode("[") ? '[' : 'c', t_.take(), -1, 0, binary});
         binary = false;
         operand = true;
-        openedCall = op == "(";
+        openedCall = op == opCode("(");
         continue;
       }
-      if (op == ")" || op == "]") {
+      if (op == opCode(")") || op == opCode("]")) {
         if (brackets_.empty()) {
-          if (op == ")") return true;  // the caller's
+          if (op == opCode(")")) return true;  // the caller's
           error("unbalanced-brackets", "']' without a matching '['", spanOf(t));
           return false;
         }
         const Bracket b = brackets_.back();
         const char want = b.kind == '[' ? ']' : ')';
-        if (op[0] != want) {
+        if ((op & 0xff) != want) {
           error("unbalanced-brackets",
-                quote(op) + " does not match the " + quote(t_.text(b.at)) + " on line " + std::to_string(b.at.line),
+                quote(t_.text(t)) + " does not match the " + quote(t_.text(b.at)) + " on line " + std::to_string(b.at.line),
                 spanOf(t));
           return false;
         }
@@ -592,8 +639,10 @@ bool Parser::expression() {
       }
     }
     if (brackets_.empty()) return true;
+    // An open string or vector has already been reported; this is the same mistake.
+    if (t_.lastUnterminated()) return false;
     const Bracket& b = brackets_.back();
-    if (eof || end || op == ";" || op == "{" || op == "}" || t.line != b.at.line) {
+    if (eof || end || op == opCode(";") || op == opCode("{") || op == opCode("}") || t.line != b.at.line) {
       error("unbalanced-brackets", quote(t_.text(b.at)) + " is not closed", spanOf(b.at));
     } else {
       error("syntax",

@@ -60,8 +60,11 @@ class LineReader {
   }
 
  private:
-  void split(const Line& line, std::vector<Word>& words, bool slashComments) {
+  void split(Line line, std::vector<Word>& words, bool slashComments) {
     words.clear();
+    // The game's reader works on C strings: a NUL ends the line for it.
+    for (int k = line.start; k < line.end; ++k)
+      if (text_[k] == '\0') line.end = k;
     int i = line.start;
     while (i < line.end) {
       const char c = text_[i];

@@ -1,5 +1,7 @@
 #include "cog/Lexer.h"
 
+#include <cstring>
+
 #include "cog/Words.h"
 
 namespace cog {
@@ -57,7 +59,12 @@ bool Lexer::next(Token& token) {
   }
   // Comments first: real ones hold quotes of both kinds.
   if (c == '#' || (c == '/' && at(pos_ + 1) == '/')) {
-    while (pos_ < size && !isLineEnd(at(pos_))) ++pos_;
+    // Comments are much of a script: find the line end with memchr.
+    const char* from = text_.data() + pos_;
+    const void* lf = std::memchr(from, '\n', std::size_t(size - pos_));
+    const int limit = lf ? int(static_cast<const char*>(lf) - text_.data()) : size;
+    const void* cr = std::memchr(from, '\r', std::size_t(limit - pos_));
+    pos_ = cr ? int(static_cast<const char*>(cr) - text_.data()) : limit;
     token.kind = TokenKind::Comment;
   } else if (c == '"' || c == '\'') {
     ++pos_;

@@ -42,8 +42,7 @@ int main(int argc, char** argv) {
   std::string text, error, out;
   for (const cogcheck::Input& input : cogcheck::collectInputs(options.paths)) {
     error = input.error;
-    if (error.empty() && !cogcheck::readWholeFile(input.path, text, error)) {
-    }
+    if (error.empty()) cogcheck::readWholeFile(input.path, text, error);
     if (!error.empty()) {
       std::fflush(stdout);
       std::fprintf(stderr, "torvane-cogcheck: %s: cannot read: %s\n", input.path.c_str(), error.c_str());
