@@ -11,7 +11,7 @@
 
 #include "Workbench.h"
 #include "Workload.h"
-#include "cogedit/Script.h"
+#include "cog/Script.h"
 #include "cogedit/CogCommands.h"
 #include "cogedit/CogEditing.h"
 #include "cogedit/CogLexer.h"
