@@ -47,15 +47,18 @@ void MarkProblems(QsciScintilla& box, const std::vector<cog::Diagnostic>& proble
       if ((next == '\r' || next == '\n') && start > 0) --start;
       count = 1;
     }
-    box.SendScintilla(QsciScintillaBase::SCI_SETINDICATORCURRENT, static_cast<unsigned long>(problemIndicator(problem.severity)));
-    box.SendScintilla(QsciScintillaBase::SCI_INDICATORFILLRANGE, static_cast<unsigned long>(start), static_cast<long>(count));
+    box.SendScintilla(QsciScintillaBase::SCI_SETINDICATORCURRENT,
+                      static_cast<unsigned long>(problemIndicator(problem.severity)));
+    box.SendScintilla(QsciScintillaBase::SCI_INDICATORFILLRANGE, static_cast<unsigned long>(start),
+                      static_cast<long>(count));
   }
 }
 
 void ClearProblemMarks(QsciScintilla& box) {
   const int length = int(box.SendScintilla(QsciScintillaBase::SCI_GETLENGTH));
   for (cog::Severity severity : kSeverities) {
-    box.SendScintilla(QsciScintillaBase::SCI_SETINDICATORCURRENT, static_cast<unsigned long>(problemIndicator(severity)));
+    box.SendScintilla(QsciScintillaBase::SCI_SETINDICATORCURRENT,
+                      static_cast<unsigned long>(problemIndicator(severity)));
     box.SendScintilla(QsciScintillaBase::SCI_INDICATORCLEARRANGE, 0UL, static_cast<long>(length));
   }
 }
