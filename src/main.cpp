@@ -1,6 +1,7 @@
 #include <QApplication>
 #include <QDir>
 
+#include "cogedit/CogEditing.h"
 #include "launch/CommandLine.h"
 #include "launch/HandOver.h"
 #include "launch/Launcher.h"
@@ -49,6 +50,7 @@ int main(int argc, char** argv) {
   DocumentRecovery recovery(program, recoveryFolder, recoveryWriter);
   program.recovery = &recovery;
 #endif
+  CogEditing cog(program);
   frmMDI frame(program);
   MDIForm_Load(program);
   OfferRecoveredDocuments(program);

@@ -20,6 +20,7 @@ int main(int argc, char** argv) {
   bench::registerSaveBenchmarks(workbench);
   bench::registerRecoveryBenchmarks(workbench);
   bench::registerCogBenchmarks(workbench);
+  bench::registerCogEditorBenchmarks(workbench);
   benchmark::RunSpecifiedBenchmarks();
   benchmark::Shutdown();
   return 0;

@@ -179,6 +179,15 @@ int main(int argc, char** argv) {
                in("save/WriteDocumentFile_65000_bytes"), in("save_floor/atomic_flushed_write_65000_bytes"),
                Kind::Time, QStringLiteral("<= 1.25x"), ratioAtMost(1.25)});
 
+  rows.append({QStringLiteral("open 65000-byte .cog, colours on (vs colours off)"), in("cogedit/open_65000_colours_on"),
+               in("cogedit/open_65000_colours_off"), Kind::Time, QStringLiteral("<= off + 5 ms"),
+               [](double m, double b) { return m - b <= 5e-3; }});
+  rows.append({QStringLiteral("one typed character restyled, 65000-byte coloured .cog (vs plain)"),
+               in("cogedit/type_one_character_coloured"), in("cogedit/type_one_character_plain"), Kind::Time,
+               QStringLiteral("<= 1 ms"), atMost(1e-3)});
+  rows.append({QStringLiteral("Check Script, 65000-byte .cog, until shown (vs library check)"),
+               in("cogedit/check_script_65000"), in("cogedit/check_library_65000"), Kind::Time, QStringLiteral("<= 20 ms"),
+               atMost(20e-3)});
   rows.append({QStringLiteral("check a 65000-byte COG script (vs one scan counting line ends)"),
                in("cog/checkScript_65000_bytes"), in("cog_floor/count_line_ends_65000_bytes"), Kind::Time,
                QStringLiteral("<= 1 ms"), atMost(1e-3)});

@@ -10,6 +10,7 @@
 
 class frmNotePad;
 class frmMDI;
+class CogEditing;
 class DocumentRecovery;
 
 struct DocumentState {
@@ -38,6 +39,7 @@ class Program {
   Bool16 EditButtonsHidden = False16;
 
   frmMDI* frame = nullptr;  // the frame window, set when it is created
+  CogEditing* cog = nullptr;  // the COG scripts' menu and colours, set when installed
 
   // Keeps copies of unsaved text; none when the program runs without it.
   DocumentRecovery* recovery = nullptr;
