@@ -1,5 +1,7 @@
 #include "platform/QtInstanceChannel.h"
 
+#ifndef Q_OS_WIN  // Windows: QtInstanceChannelWindows.cpp
+
 #include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
@@ -233,3 +235,5 @@ void QtInstanceChannel::acceptWaiting() {
     new Connection(fd, receiver_, notifier_.get());
   }
 }
+
+#endif  // !Q_OS_WIN

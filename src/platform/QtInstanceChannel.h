@@ -4,16 +4,18 @@
 
 #include "platform/InstanceChannel.h"
 
+class QLocalServer;
 class QSocketNotifier;
 
-// The channel as a local (Unix-domain) stream socket, named for the user and
-// the display, in a folder only the user can enter, served from Qt's event
-// loop. Every message travels as a 4-byte big-endian length and that many
-// bytes; the listener answers "OK" to a message it took.
+// The channel as a local stream socket named for the user and the display,
+// served from Qt's event loop. Every message travels as a 4-byte big-endian
+// length and that many bytes; the listener answers "OK" to a message it took.
 //
-// Plain sockets rather than Qt Network: that module and the libraries it
-// brings would be loaded by every start of the editor, and cost it more time
-// than the whole channel does.
+// On Linux and its kin a Unix-domain socket in a folder only the user can
+// enter, on plain sockets rather than Qt Network: that module and the
+// libraries it brings would be loaded by every start of the editor, and cost
+// it more time than the whole channel does. On Windows a named pipe that only
+// the user may open (Qt Network's local server, linked in statically there).
 class QtInstanceChannel : public InstanceChannel {
  public:
   // platform: the windowing platform asked for ("xcb", "offscreen", ...; ""
@@ -25,19 +27,23 @@ class QtInstanceChannel : public InstanceChannel {
   Delivery Send(const QByteArray& message) override;
   bool Listen(Receiver receiver) override;
 
-  // Where the socket lives; empty when no private folder could be had, and
-  // then the channel never listens nor sends.
+  // Where the socket lives (on Windows: the pipe's name); empty when no
+  // private folder could be had, and then the channel never listens nor sends.
   const QString& SocketPath() const { return path_; }
 
  private:
+  QString path_;
+  Receiver receiver_;
+#ifdef Q_OS_WIN
+  std::unique_ptr<QLocalServer> server_;
+#else
   bool someoneListens() const;
   void acceptWaiting();
 
-  QString path_;
   int listener_ = -1;
   unsigned long listenerInode_ = 0;  // to remove only our own socket file
   std::unique_ptr<QSocketNotifier> notifier_;
-  Receiver receiver_;
+#endif
 };
 
 // The socket's name for this user on this display: the same in every start
