@@ -56,6 +56,7 @@ class CogCheckerTest : public QObject {
   void diagnosticsCarryPlaceAndText();
   void outline();
   void outlineOfMatchesCheckScript();
+  void aCheckFiringOftenCountsWhatItLeavesOut();
 };
 
 void CogCheckerTest::fixtures_data() {
@@ -280,4 +281,18 @@ void CogCheckerTest::outlineOfMatchesCheckScript() {
 }
 
 QTEST_GUILESS_MAIN(CogCheckerTest)
+void CogCheckerTest::aCheckFiringOftenCountsWhatItLeavesOut() {
+  std::string code;
+  for (int i = 0; i < 1000; ++i) code += "  Zz(1);\n";
+  code += "  ghost = 1;\n";
+  const cog::ScriptReport report = cog::checkScript(script("", code), Game::JediKnight);
+  int listed = 0;
+  for (const cog::Diagnostic& d : report.diagnostics) listed += d.check == "unknown-verb";
+  QVERIFY(listed > 0 && listed < 1000);
+  QCOMPARE(report.omitted[int(cog::Severity::Error)], 1000 - listed);
+  QCOMPARE(report.omitted[int(cog::Severity::Note)], 0);
+  // Another check is still listed after the one that went over.
+  QCOMPARE(report.diagnostics.back().check, std::string("undeclared-name"));
+}
+
 #include "tst_cogchecker.moc"

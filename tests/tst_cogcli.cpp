@@ -58,6 +58,7 @@ class CogCliTest : public QObject {
   void folderIsSearchedRecursively();
   void unreadableFileIsNamedAndTheOthersChecked();
   void gameOption();
+  void diagnosticsLeftOutAreCounted();
 };
 
 void CogCliTest::helpAndVersion() {
@@ -188,4 +189,17 @@ void CogCliTest::gameOption() {
 }
 
 QTEST_GUILESS_MAIN(CogCliTest)
+void CogCliTest::diagnosticsLeftOutAreCounted() {
+  QTemporaryDir dir;
+  QByteArray text = "symbols\nend\ncode\n";
+  for (int i = 0; i < 1000; ++i) text += "  Zz(1);\n";
+  write(dir.filePath("many.cog"), text + "end\n");
+  const Run r = run({dir.filePath("many.cog")});
+  QCOMPARE(r.exitCode, 1);
+  const int listed = int(r.out.count(QStringLiteral("[unknown-verb]")));
+  QVERIFY(listed > 0 && listed < 1000);
+  QVERIFY2(r.err.contains(QString::number(1000 - listed) + QStringLiteral(" more not listed")), qPrintable(r.err));
+  QVERIFY2(r.err.contains(QStringLiteral("1000 errors")), qPrintable(r.err));
+}
+
 #include "tst_cogcli.moc"

@@ -185,6 +185,7 @@ ScriptReport checkScript(std::string_view text, Game game) {
   checkCalls(s, game, sink);
   checkNames(s, game, sink);
   report.outline = outlineFrom(s);
+  std::copy_n(sink.omitted(), 3, report.omitted);
   report.diagnostics = sink.take();
   return report;
 }

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <iterator>
 
 namespace cog {
 
@@ -17,7 +18,10 @@ void DiagnosticSink::add(Severity severity, const char* check, std::string text,
     counts_.push_back({check, 0});
     count = &counts_.back();
   }
-  if (++count->count > kMostPerCheck) return;
+  if (++count->count > kMostPerCheck) {
+    ++omitted_[int(severity)];
+    return;
+  }
   if (severity != Severity::Note) ++serious_;
   Diagnostic d;
   d.line = at.line;
@@ -31,6 +35,7 @@ void DiagnosticSink::add(Severity severity, const char* check, std::string text,
 }
 
 std::vector<Diagnostic> DiagnosticSink::take() {
+  std::fill(std::begin(omitted_), std::end(omitted_), 0);
   std::stable_sort(list_.begin(), list_.end(), [](const Diagnostic& a, const Diagnostic& b) {
     return a.line != b.line ? a.line < b.line : a.column < b.column;
   });

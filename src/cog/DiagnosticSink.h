@@ -16,6 +16,8 @@ class DiagnosticSink {
   int serious() const { return serious_; }
   // In text order (line, then column); the sink is left empty.
   std::vector<Diagnostic> take();
+  // Left out since the last take(), by Severity.
+  const int* omitted() const { return omitted_; }
 
  private:
   struct Count {
@@ -25,6 +27,7 @@ class DiagnosticSink {
   std::vector<Diagnostic> list_;
   std::vector<Count> counts_;
   int serious_ = 0;
+  int omitted_[3] = {0, 0, 0};
 };
 
 }  // namespace cog

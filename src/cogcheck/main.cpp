@@ -66,6 +66,15 @@ int main(int argc, char** argv) {
       (d.severity == cog::Severity::Error ? errors : d.severity == cog::Severity::Warning ? warnings : notes)++;
     }
     std::fwrite(out.data(), 1, out.size(), stdout);
+    const int left = report.omitted[0] + report.omitted[1] + report.omitted[2];
+    if (left) {
+      errors += report.omitted[0];
+      warnings += report.omitted[1];
+      notes += report.omitted[2];
+      std::fflush(stdout);
+      std::fprintf(stderr, "torvane-cogcheck: %s: %d more not listed (a check that fires this often lists its first places only)\n",
+                   input.path.c_str(), left);
+    }
   }
   std::fflush(stdout);
   std::string summary = plural(files, "file", "files") + " checked: " + plural(errors, "error", "errors") + ", " +

@@ -112,7 +112,7 @@ void CheckScript(Program& program, frmNotePad& document) {
   MarkProblems(*document.Text1, results.problems);
   watchChecked(*cog, document);
   frmCogResults& window = resultsWindow(*cog);
-  window.ShowResults(results.caption, results.problems, kListedProblems);
+  window.ShowResults(results.caption, results.problems, kListedProblems, report.omitted);
   window.show();
   window.raise();
 }

@@ -49,11 +49,17 @@ int frmCogResults::ProblemOf(const QTreeWidgetItem* row) {
   return row ? row->data(0, kProblemRole).toInt() : -1;
 }
 
-void frmCogResults::ShowResults(const QString& caption, const std::vector<cog::Diagnostic>& problems, int listed) {
+void frmCogResults::ShowResults(const QString& caption, const std::vector<cog::Diagnostic>& problems, int listed,
+                                const int* omitted) {
   setWindowTitle(QStringLiteral("Check Script - ") + caption);
   lstProblems->clear();
   std::size_t counts[3] = {0, 0, 0};
+  std::size_t left = 0;
   for (const cog::Diagnostic& problem : problems) ++counts[int(problem.severity)];
+  for (int i = 0; omitted && i < 3; ++i) {
+    counts[i] += std::size_t(omitted[i]);
+    left += std::size_t(omitted[i]);
+  }
   summary_ = problems.empty()
                  ? QStringLiteral("No problems found.")
                  : counted(counts[0], "error", "errors") + QStringLiteral(", ") +
@@ -73,11 +79,12 @@ void frmCogResults::ShowResults(const QString& caption, const std::vector<cog::D
     row->setTextAlignment(0, Qt::AlignRight | Qt::AlignVCenter);
     rows.append(row);
   }
-  if (int(problems.size()) > shown) {
+  left += problems.size() - std::size_t(shown);
+  if (left > 0) {
     auto* more = new QTreeWidgetItem(
         {QString(), QString(),
          QStringLiteral("... and %1 more, not listed: correct the first ones and check again.")
-             .arg(problems.size() - std::size_t(shown))});
+             .arg(left)});
     more->setData(0, kProblemRole, -1);
     more->setFlags(Qt::ItemIsEnabled);
     rows.append(more);

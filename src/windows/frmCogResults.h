@@ -21,8 +21,9 @@ class frmCogResults : public QWidget {
   QTreeWidget* lstProblems = nullptr;
 
   // Lists the problems of a check: the first `listed` of them, then a line
-  // counting the rest.
-  void ShowResults(const QString& caption, const std::vector<cog::Diagnostic>& problems, int listed);
+  // counting the rest, with those the check itself left out (by severity).
+  void ShowResults(const QString& caption, const std::vector<cog::Diagnostic>& problems, int listed,
+                   const int* omitted = nullptr);
   void ShowTextChanged();
   void ShowDocumentClosed(const QString& caption);
 
