@@ -8,6 +8,7 @@
 #include "cog/CodeParser.h"
 #include "cog/DiagnosticSink.h"
 #include "cog/LayoutReader.h"
+#include "cog/Quoting.h"
 #include "cog/Lexer.h"
 #include "cog/Script.h"
 #include "cog/Tables.h"
@@ -18,20 +19,6 @@ namespace {
 
 // Larger texts are refused whole: offsets are ints.
 constexpr std::size_t kLargestText = 512u * 1024 * 1024;
-
-std::string lowered(std::string_view s) {
-  std::string out(s);
-  for (char& c : out)
-    if (c >= 'A' && c <= 'Z') c = char(c | 0x20);
-  return out;
-}
-
-std::string quote(std::string_view s) {
-  std::string out = "'";
-  for (const char c : s.substr(0, 40)) out += (static_cast<unsigned char>(c) < 0x20) ? '?' : c;
-  if (s.size() > 40) out += "...";
-  return out + "'";
-}
 
 const char* gameName(Game game) {
   return game == Game::JediKnight ? "Jedi Knight" : "Mysteries of the Sith";

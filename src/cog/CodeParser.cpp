@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "cog/Lexer.h"
+#include "cog/Quoting.h"
 
 namespace cog {
 
@@ -18,21 +19,6 @@ constexpr int opCode(std::string_view s) {
   return s.size() == 1   ? static_cast<unsigned char>(s[0])
          : s.size() == 2 ? static_cast<unsigned char>(s[0]) | (static_cast<unsigned char>(s[1]) << 8)
                          : -1;
-}
-
-std::string lowered(std::string_view s) {
-  std::string out(s);
-  for (char& c : out)
-    if (c >= 'A' && c <= 'Z') c = char(c | 0x20);
-  return out;
-}
-
-// A short quotation of a token for a message.
-std::string quote(std::string_view s) {
-  std::string out = "'";
-  for (const char c : s.substr(0, 32)) out += (static_cast<unsigned char>(c) < 0x20) ? '?' : c;
-  if (s.size() > 32) out += "...";
-  return out + "'";
 }
 
 // The significant tokens of the code: comments and line ends are passed
