@@ -16,6 +16,15 @@ class InstanceChannel {
 
   // The largest message either side accepts, in bytes.
   static constexpr qsizetype MaxMessageBytes = 256 * 1024;
+  // A connect to a live editor whose queue is full waits this long.
+  static constexpr int ConnectMs = 1000;
+  // A running editor answers from its event loop; a long file open there
+  // delays the answer, a hung one never gives it.
+  static constexpr int AcknowledgeMs = 5000;
+  // A sender that stops half-way loses its connection after this long.
+  static constexpr int ReceiveMs = 3000;
+  // What the listener answers to a message it took.
+  static constexpr char Acknowledgement[] = "OK";
 
   // Sends one message to the running editor and waits for its acknowledgement.
   // Returns at once when nobody listens.

@@ -20,14 +20,10 @@
 
 namespace {
 
-// A connect to a live editor whose queue is full waits this long.
-constexpr int kConnectMs = 1000;
-// A running editor answers from its event loop; a long file open there
-// delays the answer, a hung one never gives it.
-constexpr int kAcknowledgeMs = 5000;
-// A sender that stops half-way loses its connection after this long.
-constexpr int kReceiveMs = 3000;
-const QByteArray kAcknowledgement = QByteArrayLiteral("OK");
+constexpr int kConnectMs = InstanceChannel::ConnectMs;
+constexpr int kAcknowledgeMs = InstanceChannel::AcknowledgeMs;
+constexpr int kReceiveMs = InstanceChannel::ReceiveMs;
+const QByteArray kAcknowledgement(InstanceChannel::Acknowledgement);
 
 bool isPrivateFolder(const QByteArray& path) {
   struct stat st;

@@ -11,12 +11,10 @@
 
 namespace {
 
-// The same bounds as on the other systems: a busy editor's queue, its
-// answer from the event loop, and a sender that stops half-way.
-constexpr int kConnectMs = 1000;
-constexpr int kAcknowledgeMs = 5000;
-constexpr int kReceiveMs = 3000;
-const QByteArray kAcknowledgement = QByteArrayLiteral("OK");
+constexpr int kConnectMs = InstanceChannel::ConnectMs;
+constexpr int kAcknowledgeMs = InstanceChannel::AcknowledgeMs;
+constexpr int kReceiveMs = InstanceChannel::ReceiveMs;
+const QByteArray kAcknowledgement(InstanceChannel::Acknowledgement);
 
 QByteArray userName() {
   const QByteArray name = qgetenv("USERNAME");

@@ -13,6 +13,10 @@
 
 namespace {
 const QString kSuffix = QStringLiteral(".copy");
+
+RecoveryCopy copyOf(const frmNotePad& document) {
+  return {document.FileName, document.Caption(), document.Text1->Text()};
+}
 }
 
 QString RecoveryCopyName(int slot) { return QString::number(slot) + kSuffix; }
@@ -59,8 +63,7 @@ void DocumentRecovery::HandOff(frmNotePad& document) {
   const int slot = slotOf(document);
   pending_.remove(slot);
   copied_.insert(slot);
-  RecoveryCopy copy{document.FileName, document.Caption(), document.Text1->Text()};
-  queue.Post([this, slot, copy = std::move(copy)] {
+  queue.Post([this, slot, copy = copyOf(document)] {
     const FileWriteResult written = folder.WriteOwn(RecoveryCopyName(slot), EncodeRecoveryCopy(copy));
     if (!written.ok) reportFromWriter(written.error);
   });
@@ -94,7 +97,7 @@ void DocumentRecovery::TakeOver(const QList<std::pair<frmNotePad*, Origin>>& rec
     const int slot = slotOf(*document);
     pending_.remove(slot);
     copied_.insert(slot);
-    moves.append({slot, {document->FileName, document->Caption(), document->Text1->Text()}, origin});
+    moves.append({slot, copyOf(*document), origin});
   }
   queue.Post([this, moves, claimedSets] {
     bool allKept = true;
