@@ -18,6 +18,9 @@ int main(int argc, char** argv) {
   bench::registerDocumentBenchmarks(workbench);
   bench::registerSearchBenchmarks(workbench);
   bench::registerSaveBenchmarks(workbench);
+  bench::registerRecoveryBenchmarks(workbench);
+  bench::registerCogBenchmarks(workbench);
+  bench::registerCogEditorBenchmarks(workbench);
   benchmark::RunSpecifiedBenchmarks();
   benchmark::Shutdown();
   return 0;

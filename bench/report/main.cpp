@@ -1,9 +1,11 @@
 // Prints the benchmark table from the files the runs wrote:
 //   torvane-bench-report RESULTS_FOLDER [--quick]
-// The folder holds startup-N.json (hyperfine, one per round), memory-bare.txt and
+// The folder holds startup-N.json (hyperfine, one per round), handover.json
+// (hyperfine: a start handing a file over, and one printing the version), memory-bare.txt and
 // memory-editor.txt (the paint probe) and inprocess.json (Google Benchmark).
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QStringList>
 #include <algorithm>
 #include <cstdio>
@@ -84,6 +86,31 @@ Figure pick(const QMap<QString, Figure>& figures, const QString& name) {
   return Figure{std::nullopt, 0, QStringLiteral("not measured")};
 }
 
+// torvane-cogcheck over the generated scripts, whole process, against `wc -l`
+// over the same files; the goal is a rate, so the time it allows follows
+// from the scripts' total size.
+Row cogcheckRow(const QDir& dir) {
+  constexpr double kRate = 20e6;  // bytes per second
+  QStringList rounds;
+  for (const QString& name : dir.entryList({QStringLiteral("cogcheck-*.json")}, QDir::Files, QDir::Name))
+    rounds.append(dir.filePath(name));
+  QMap<QString, Figure> runs = report::readHyperfine(rounds);
+  QFile bytesFile(dir.filePath(QStringLiteral("cogscripts-bytes.txt")));
+  const double bytes = bytesFile.open(QIODevice::ReadOnly) ? bytesFile.readAll().trimmed().toDouble() : 0;
+  QFile failed(dir.filePath(QStringLiteral("cogcheck-failed.txt")));
+  if (failed.open(QIODevice::ReadOnly))
+    runs.insert(QString(), Figure{std::nullopt, 0, QString::fromUtf8(failed.readAll().trimmed())});
+  else if (bytes <= 0)
+    runs.insert(QString(), Figure{std::nullopt, 0, QStringLiteral("no generated scripts")});
+  const QString goal = bytes > 0 ? QStringLiteral(">= 20 MB/s (%1 MB: <= %2 ms)")
+                                       .arg(bytes / 1e6, 0, 'f', 1)
+                                       .arg(bytes / kRate * 1e3, 0, 'f', 0)
+                                 : QStringLiteral(">= 20 MB/s");
+  return {QStringLiteral("torvane-cogcheck, 1000 scripts, whole process (vs wc -l)"),
+          pick(runs, QStringLiteral("cogcheck")), pick(runs, QStringLiteral("floor")), Kind::Time, goal,
+          [bytes](double m, double) { return bytes > 0 && m > 0 && bytes / m >= kRate; }};
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -100,6 +127,7 @@ int main(int argc, char** argv) {
   for (const QString& name : dir.entryList({QStringLiteral("startup-*.json")}, QDir::Files, QDir::Name))
     rounds.append(dir.filePath(name));
   const QMap<QString, Figure> startup = report::readHyperfine(rounds);
+  const QMap<QString, Figure> handover = report::readHyperfine({dir.filePath(QStringLiteral("handover.json"))});
   const Figure memoryBare = report::readProbeMemory(dir.filePath(QStringLiteral("memory-bare.txt")));
   const Figure memoryEditor = report::readProbeMemory(dir.filePath(QStringLiteral("memory-editor.txt")));
   const QMap<QString, Figure> inproc = report::readGoogleBenchmark(dir.filePath(QStringLiteral("inprocess.json")));
@@ -116,6 +144,9 @@ int main(int argc, char** argv) {
   QList<Row> rows = {
       {QStringLiteral("start-up: exec to frame painted (vs bare window)"), pick(startup, QStringLiteral("editor")),
        pick(startup, QStringLiteral("bare")), Kind::Time, QStringLiteral("<= 1.15x"), ratioAtMost(1.15)},
+      {QStringLiteral("hand a file to a running editor: exec to exit (vs --version)"),
+       pick(handover, QStringLiteral("handover")), pick(handover, QStringLiteral("version")), Kind::Time,
+       QStringLiteral("< 100 ms"), below(0.1)},
       {QStringLiteral("memory at start-up, resident (vs bare window)"), memoryEditor, memoryBare, Kind::Memory,
        QStringLiteral("<= 1.20x"), ratioAtMost(1.20)},
       {QStringLiteral("memory per extra New document"), in("memory/new_document"), std::nullopt, Kind::Memory,
@@ -138,9 +169,29 @@ int main(int argc, char** argv) {
     rows.append({QStringLiteral("search 65000 chars, %1 (vs one scan)").arg(QLatin1String(s[1])),
                  in((std::string("search/") + s[0]).c_str()), in((std::string("search_floor/") + s[0]).c_str()),
                  Kind::Time, QStringLiteral("< 1 ms"), below(1e-3)});
+  rows.append({QStringLiteral("start-up with recovery on, no copies (vs without recovery)"),
+               pick(startup, QStringLiteral("editor")), pick(startup, QStringLiteral("editor-without-recovery")),
+               Kind::Time, QStringLiteral("<= 1.02x"), ratioAtMost(1.02)});
+  rows.append({QStringLiteral("recovery write, UI thread's share, 65000 bytes (vs copying the text out)"),
+               in("recovery/HandOff_65000_bytes"), in("recovery_floor/copy_text_out_65000_bytes"), Kind::Time,
+               QStringLiteral("<= 1 ms"), atMost(1e-3)});
   rows.append({QStringLiteral("save 65000 bytes, WriteDocumentFile (vs fsync'd write)"),
                in("save/WriteDocumentFile_65000_bytes"), in("save_floor/atomic_flushed_write_65000_bytes"),
                Kind::Time, QStringLiteral("<= 1.25x"), ratioAtMost(1.25)});
+
+  rows.append({QStringLiteral("open 65000-byte .cog, colours on (vs colours off)"), in("cogedit/open_65000_colours_on"),
+               in("cogedit/open_65000_colours_off"), Kind::Time, QStringLiteral("<= off + 5 ms"),
+               [](double m, double b) { return m - b <= 5e-3; }});
+  rows.append({QStringLiteral("one typed character restyled, 65000-byte coloured .cog (vs plain)"),
+               in("cogedit/type_one_character_coloured"), in("cogedit/type_one_character_plain"), Kind::Time,
+               QStringLiteral("<= 1 ms"), atMost(1e-3)});
+  rows.append({QStringLiteral("Check Script, 65000-byte .cog, until shown (vs library check)"),
+               in("cogedit/check_script_65000"), in("cogedit/check_library_65000"), Kind::Time, QStringLiteral("<= 20 ms"),
+               atMost(20e-3)});
+  rows.append({QStringLiteral("check a 65000-byte COG script (vs one scan counting line ends)"),
+               in("cog/checkScript_65000_bytes"), in("cog_floor/count_line_ends_65000_bytes"), Kind::Time,
+               QStringLiteral("<= 1 ms"), atMost(1e-3)});
+  rows.append(cogcheckRow(dir));
 
   QList<QStringList> lines = {{QStringLiteral("figure"), QStringLiteral("measured"), QStringLiteral("baseline"),
                                QStringLiteral("ratio"), QStringLiteral("runs"), QStringLiteral("goal"),

@@ -21,6 +21,16 @@ unset DESTDIR
 expect_file() { [ -f "$prefix/$1" ] || fail "not installed: $1"; }
 expect_file bin/torvane-edit
 [ -x "$prefix/bin/torvane-edit" ] || fail "bin/torvane-edit is not executable"
+expect_file bin/torvane-cogcheck
+expect_file share/man/man1/torvane-cogcheck.1
+if [ -x "$prefix/bin/torvane-cogcheck" ]; then
+  "$prefix/bin/torvane-cogcheck" --version | grep -q '^torvane-cogcheck (Torvane Edit) ' ||
+    fail "the installed torvane-cogcheck does not run"
+else
+  fail "bin/torvane-cogcheck is not executable"
+fi
+grep -q '^\.TH TORVANE-COGCHECK 1 ' "$prefix/share/man/man1/torvane-cogcheck.1" 2>/dev/null ||
+  fail "the manual page of torvane-cogcheck has no title line"
 expect_file "share/applications/$id.desktop"
 expect_file "share/metainfo/$id.metainfo.xml"
 expect_file share/mime/packages/torvane-edit.xml
@@ -31,6 +41,8 @@ expect_file share/doc/torvane-edit/LICENSE
 # behind or clash with another package).
 unexpected=$(cd "$prefix" && find . -type f | sed 's|^\./||' | grep -v \
   -e '^bin/torvane-edit$' \
+  -e '^bin/torvane-cogcheck$' \
+  -e '^share/man/man1/torvane-cogcheck\.1$' \
   -e "^share/applications/$id\.desktop$" \
   -e "^share/metainfo/$id\.metainfo\.xml$" \
   -e '^share/mime/packages/torvane-edit\.xml$' \
@@ -58,6 +70,8 @@ if [ -f "$desktop" ]; then
   fi
   grep -qx 'Name=Torvane Edit' "$desktop" || fail "desktop entry is not named Torvane Edit"
   grep -qx "Icon=$id" "$desktop" || fail "desktop entry does not name the installed icon"
+  # The file manager hands over the files the user opened, as local names.
+  grep -qx 'Exec=torvane-edit %F' "$desktop" || fail "desktop entry does not start 'torvane-edit %F'"
   exec_name=$(sed -n 's/^Exec=\([^ ]*\).*/\1/p' "$desktop")
   [ -x "$prefix/bin/$exec_name" ] || fail "desktop entry starts '$exec_name', which is not installed"
   # Every type the entry offers to open is plain text or one the package defines.

@@ -24,9 +24,12 @@ cleanup() {
 }
 trap cleanup EXIT
 mkdir "$scratch/elsewhere" "$scratch/home"
+mkdir -m 700 "$scratch/runtime"
 
+# Its settings, recovery copies and listening socket stay in the scratch folder.
 (cd "$scratch/elsewhere" &&
- HOME="$scratch/home" XDG_CONFIG_HOME="$scratch/home/.config" exec "$program") >"$scratch/log" 2>&1 &
+ HOME="$scratch/home" XDG_CONFIG_HOME="$scratch/home/.config" XDG_DATA_HOME="$scratch/home/.local/share" \
+ XDG_RUNTIME_DIR="$scratch/runtime" exec "$program") >"$scratch/log" 2>&1 &
 pid=$!
 
 want=$(cd "$prefix/bin" && pwd -P)

@@ -35,6 +35,8 @@ class Lexer {
  public:
   // `offset` must be the start of a line; `line` is that line's number.
   explicit Lexer(std::string_view text, int offset = 0, int line = 1);
+  // Resumes inside a line: `offset` is in line `line`, which starts at `lineStart`.
+  Lexer(std::string_view text, int offset, int line, int lineStart);
   // False at the end of the text.
   bool next(Token& token);
 

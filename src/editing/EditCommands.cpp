@@ -2,6 +2,7 @@
 
 #include "editing/ActiveDocument.h"
 #include "platform/Codepage1252.h"
+#include "recovery/DocumentRecovery.h"
 #include "windows/TextBox.h"
 #include "windows/frmNotePad.h"
 #include "workspace/DocumentTable.h"
@@ -80,4 +81,5 @@ void InsertTimeDate(Program& program, frmNotePad& document) {
 
 void MarkDocumentChanged(Program& program, frmNotePad& document) {
   StateOf(program, document).Changed = True16;
+  RecoveryDocumentChanged(program, document);
 }

@@ -17,6 +17,8 @@ inline constexpr int Critical = 16;
 inline constexpr int Question = 32;
 inline constexpr int Exclamation = 48;
 inline constexpr int Information = 64;
+// Added to the buttons: the second one is the default.
+inline constexpr int DefaultButton2 = 256;
 }  // namespace MsgBoxCode
 
 namespace MsgBoxResult {

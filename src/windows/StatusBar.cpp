@@ -71,3 +71,8 @@ void StatusBar::showClock() {
   timePanel->setText(locale.toString(now.time(), QLocale::ShortFormat));
   datePanel->setText(locale.toString(now.date(), QLocale::ShortFormat));
 }
+
+void StatusBar::ShowNotice(const QString& text, const QString& detail) {
+  textPanel->setText(text);
+  textPanel->setToolTip(detail);
+}

@@ -5,6 +5,8 @@
 #include <QMdiSubWindow>
 #include <QMenu>
 
+#include "cogedit/CogCommands.h"
+#include "cogedit/CogMenu.h"
 #include "editing/EditCommands.h"
 #include "editing/Search.h"
 #include "recent/RecentFiles.h"
@@ -38,6 +40,7 @@ frmNotePad::~frmNotePad() { qDeleteAll(menus_); }
 void frmNotePad::setCaption(const QString& caption) {
   setWindowTitle(caption);
   if (auto* sub = qobject_cast<QMdiSubWindow*>(parentWidget())) sub->setWindowTitle(caption);
+  ApplyCogColours(program_, *this);  // a new name may make it a COG script or not
 }
 
 QSize frmNotePad::sizeHint() const { return QSize(twipsToPixels(5685), twipsToPixels(4035)); }
@@ -90,6 +93,7 @@ void frmNotePad::buildMenus() {
   connect(mnuWindow, &QMenu::aboutToShow, this, &frmNotePad::fillWindowList);
 
   menus_ = {mnuFile, mnuEdit, mnutools, mnuWindow};
+  AddCogMenu(program_, *this, menus_);
 }
 
 // Below Cascade and Tile, every open document window; the active one checked.

@@ -9,6 +9,7 @@ class Program;
 class TextBox;
 class QAction;
 class QMenu;
+struct CogMenu;
 
 class frmNotePad : public QWidget {
   Q_OBJECT
@@ -57,6 +58,8 @@ class frmNotePad : public QWidget {
   QMenu* mnuWindow = nullptr;
   QAction* mnuWindowCascade = nullptr;
   QAction* mnuWindowTile = nullptr;
+
+  CogMenu* mnuCog = nullptr;  // between Tools and Window, when the COG editing is installed
 
   // Handlers.
   void Form_Load();

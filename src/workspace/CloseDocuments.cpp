@@ -4,6 +4,7 @@
 
 #include "platform/Runtime.h"
 #include "recent/RecentFiles.h"
+#include "recovery/DocumentRecovery.h"
 #include "windows/Form1.h"
 #include "windows/Toolbar.h"
 #include "windows/frmMDI.h"
@@ -37,6 +38,7 @@ void QueryUnloadDocument(Program& program, frmNotePad& document, bool& Cancel) {
 
 void DocumentUnloaded(Program& program, frmNotePad& document) {
   StateOf(program, document).Deleted = True16;
+  RecoveryDocumentClosed(program, document);
   if (!AnyDocumentsOpen(program)) {
     HideEditButtons(program);
     program.EditButtonsHidden = True16;
@@ -66,7 +68,10 @@ bool UnloadAllDocuments(Program& program) {
 }
 
 void FrameUnloaded(Program& program) {
-  if (!AnyDocumentsOpen(program)) program.runtime().End();
+  if (!AnyDocumentsOpen(program)) {
+    RecoveryProgramEnding(program);
+    program.runtime().End();
+  }
 }
 
 void QuitProgram(Program& program) {

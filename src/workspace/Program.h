@@ -10,6 +10,8 @@
 
 class frmNotePad;
 class frmMDI;
+class CogEditing;
+class DocumentRecovery;
 
 struct DocumentState {
   Bool16 Deleted = False16;
@@ -37,6 +39,10 @@ class Program {
   Bool16 EditButtonsHidden = False16;
 
   frmMDI* frame = nullptr;  // the frame window, set when it is created
+  CogEditing* cog = nullptr;  // the COG scripts' menu and colours, set when installed
+
+  // Keeps copies of unsaved text; none when the program runs without it.
+  DocumentRecovery* recovery = nullptr;
 
   // Slot numbers are 16-bit; tests may lower the bound to reach it.
   int maxSlot = 32767;

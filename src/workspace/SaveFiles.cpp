@@ -3,6 +3,7 @@
 #include "platform/Runtime.h"
 #include "platform/SystemServices.h"
 #include "recent/RecentFiles.h"
+#include "recovery/DocumentRecovery.h"
 #include "windows/TextBox.h"
 #include "windows/frmMDI.h"
 #include "windows/frmNotePad.h"
@@ -33,6 +34,7 @@ bool WriteDocumentFile(Program& program, frmNotePad& Document, const QString& Fi
   Document.setCaption(program.system().UCase(FileName));
   Document.FileName = FileName;
   StateOf(program, Document).Changed = False16;
+  RecoveryDocumentSaved(program, Document);
   return true;
 }
 

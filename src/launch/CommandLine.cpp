@@ -1,0 +1,89 @@
+#include "launch/CommandLine.h"
+
+#include <QCommandLineParser>
+#include <QCoreApplication>
+#include <QDir>
+#include <cstdio>
+
+LaunchRequest ParseCommandLine(const QStringList& arguments, const QString& startFolder) {
+  QCommandLineParser parser;
+  const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")}, QString());
+  const QCommandLineOption version(QStringLiteral("version"), QString());
+  parser.addOption(help);
+  parser.addOption(version);
+  LaunchRequest request;
+  if (!parser.parse(arguments)) {
+    request.action = LaunchRequest::UsageError;
+    request.error = parser.errorText();
+    return request;
+  }
+  if (parser.isSet(help)) {
+    request.action = LaunchRequest::ShowHelp;
+    return request;
+  }
+  if (parser.isSet(version)) {
+    request.action = LaunchRequest::ShowVersion;
+    return request;
+  }
+  const QDir start(startFolder);
+  for (const QString& name : parser.positionalArguments())
+    request.files.append(QDir::cleanPath(start.absoluteFilePath(name)));
+  return request;
+}
+
+std::optional<LaunchRequest> EarlyRequest(int argc, char** argv, const QString& startFolder) {
+  QStringList arguments;
+  for (int i = 0; i < argc; ++i) arguments.append(QString::fromLocal8Bit(argv[i]));
+  const LaunchRequest request = ParseCommandLine(arguments, startFolder);
+  if (request.action == LaunchRequest::UsageError) return std::nullopt;  // perhaps an option of Qt's
+  return request;
+}
+
+QString RequestedPlatform(int argc, char** argv) {
+  for (int i = 1; i < argc; ++i) {
+    const QByteArray argument(argv[i]);
+    if (argument == "--") break;
+    if ((argument == "-platform" || argument == "--platform") && i + 1 < argc) return QString::fromLocal8Bit(argv[i + 1]);
+    for (const char* prefix : {"-platform=", "--platform="})
+      if (argument.startsWith(prefix)) return QString::fromLocal8Bit(argument.mid(qstrlen(prefix)));
+  }
+  return qEnvironmentVariable("QT_QPA_PLATFORM");
+}
+
+QString UsageText() {
+  return QStringLiteral(
+      "Usage: torvane-edit [OPTION]... [FILE]...\n"
+      "Edit COG scripts and the other text files of the game Jedi Knight.\n"
+      "\n"
+      "Each FILE opens in a document window of its own, the last one active.\n"
+      "When the editor is already running on this display, the files open there\n"
+      "and this command ends at once.\n"
+      "\n"
+      "  -h, --help     show this help and exit\n"
+      "      --version  show the version and exit\n"
+      "      --         end of the options: every argument after it is a FILE\n"
+      "\n"
+      "Qt's own options (such as -platform NAME or -style NAME) work as well.\n"
+      "Exit status: 0 when the editor ran or took the files, 2 for a wrong option.\n");
+}
+
+QString VersionText() {
+  return QStringLiteral("torvane-edit %1\n").arg(QCoreApplication::applicationVersion());
+}
+
+int FinishWithoutWindow(const LaunchRequest& request) {
+  switch (request.action) {
+    case LaunchRequest::ShowHelp:
+      std::fputs(qPrintable(UsageText()), stdout);
+      return 0;
+    case LaunchRequest::ShowVersion:
+      std::fputs(qPrintable(VersionText()), stdout);
+      return 0;
+    case LaunchRequest::UsageError:
+      std::fprintf(stderr, "torvane-edit: %s\n%s", qPrintable(request.error), qPrintable(UsageText()));
+      return 2;
+    case LaunchRequest::Run:
+      break;
+  }
+  return 0;
+}
