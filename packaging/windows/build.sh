@@ -37,7 +37,8 @@ QT_OPTIONS=(
   -DFEATURE_sql=OFF -DFEATURE_dbus=OFF -DFEATURE_concurrent=OFF -DFEATURE_xml=OFF
   -DFEATURE_network=ON -DFEATURE_printsupport=ON -DFEATURE_testlib=ON
   -DFEATURE_ssl=OFF -DFEATURE_schannel=OFF  # no TLS: its plugin does not build without ssl
-  -DFEATURE_vulkan=OFF -DFEATURE_jpeg=OFF -DFEATURE_gif=OFF
+  -DFEATURE_vulkan=OFF
+  -DFEATURE_jpeg=ON -DFEATURE_system_jpeg=OFF -DFEATURE_gif=ON  # the splash banner and the about box picture
   -DFEATURE_system_zlib=OFF -DFEATURE_system_pcre2=OFF -DFEATURE_system_png=OFF
   -DFEATURE_system_harfbuzz=OFF -DFEATURE_system_freetype=OFF -DFEATURE_zstd=OFF
   -DFEATURE_androiddeployqt=OFF -DFEATURE_windeployqt=OFF

@@ -26,7 +26,7 @@ class AppSettings : public QSettings {
 
 #ifdef Q_OS_WIN
 QtSettingsStore::QtSettingsStore()
-    : registryRoot_(QStringLiteral("HKEY_CURRENT_USER\\Software\\VB and VBA Program Settings")) {}
+    : registryRoot_(QStringLiteral("HKEY_CURRENT_USER\\Software\\Torvane Edit")) {}
 #endif
 
 QString QtSettingsStore::GetSetting(const QString& app, const QString& section, const QString& key) {

@@ -6,8 +6,8 @@
 class QtSettingsStore : public SettingsStore {
  public:
 #ifdef Q_OS_WIN
-  // The registry key the applications' keys go under: by default the one
-  // where the system keeps each user's application settings.
+  // The registry key the applications' keys go under: by default the
+  // program's own key under the current user's software.
   QtSettingsStore();
   explicit QtSettingsStore(const QString& registryRoot) : registryRoot_(registryRoot) {}
 #endif

@@ -1,5 +1,5 @@
-// The settings store on Windows: texts in the registry under the current
-// user, where the system keeps each user's application settings.
+// The settings store on Windows: texts in the registry, in the program's own
+// key under the current user's software.
 #include <QtTest>
 
 #include <windows.h>
@@ -7,7 +7,7 @@
 #include "platform/QtSettingsStore.h"
 
 namespace {
-const QString kRoot = QStringLiteral("Software\\VB and VBA Program Settings");
+const QString kRoot = QStringLiteral("Software\\Torvane Edit");
 
 const wchar_t* wide(const QString& text) { return reinterpret_cast<const wchar_t*>(text.utf16()); }
 
