@@ -7,7 +7,9 @@
 #include <QProcess>
 #include <QtTest>
 
+#ifndef Q_OS_WIN
 #include <sys/mount.h>
+#endif
 #include <sys/stat.h>
 
 #include "DocumentSteps.h"
@@ -33,6 +35,25 @@ void writeAll(const QString& path, const QByteArray& bytes) {
   QFile f(path);
   QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
   QCOMPARE(f.write(bytes), bytes.size());
+}
+// A small file system of its own mounted on folder, where the machine lets a
+// test do it (never on Windows); false when it does not.
+bool mountSmallDisk(const QString& folder, bool readOnly) {
+#ifdef Q_OS_WIN
+  Q_UNUSED(folder);
+  Q_UNUSED(readOnly);
+  return false;
+#else
+  return ::mount("tmpfs", QFile::encodeName(folder).constData(), "tmpfs", readOnly ? MS_RDONLY : 0,
+                 readOnly ? "size=64k" : "size=64k,mode=0700") == 0;
+#endif
+}
+void unmountSmallDisk(const QString& folder) {
+#ifdef Q_OS_WIN
+  Q_UNUSED(folder);
+#else
+  ::umount(QFile::encodeName(folder).constData());
+#endif
 }
 int modeOf(const QString& path) {
   struct stat st {};
@@ -378,12 +399,12 @@ class RecoveryTest : public QObject {
       root = QDir(root).filePath(QStringLiteral("data/recovery"));
     } else {
       QVERIFY(QDir().mkpath(root));
-      if (::mount("tmpfs", QFile::encodeName(root).constData(), "tmpfs", MS_RDONLY, "size=64k") != 0)
+      if (!mountSmallDisk(root, true))
         QSKIP("this machine does not allow mounting a file system here");
       mounted = root;
     }
     auto unmount = qScopeGuard([&] {
-      if (!mounted.isEmpty()) ::umount(QFile::encodeName(mounted).constData());
+      if (!mounted.isEmpty()) unmountSmallDisk(mounted);
     });
     RecoveryInstance editor(root);
     QCOMPARE(noticeOf(editor.env), kPlainPanel);
@@ -416,12 +437,12 @@ class RecoveryTest : public QObject {
     QString mounted;
     if (realDisk) {
       QVERIFY(QDir().mkpath(root));
-      if (::mount("tmpfs", QFile::encodeName(root).constData(), "tmpfs", 0, "size=64k,mode=0700") != 0)
+      if (!mountSmallDisk(root, false))
         QSKIP("this machine does not allow mounting a file system here");
       mounted = root;
     }
     auto unmount = qScopeGuard([&] {
-      if (!mounted.isEmpty()) ::umount(QFile::encodeName(mounted).constData());
+      if (!mounted.isEmpty()) unmountSmallDisk(mounted);
     });
     BasicRecoveryInstance<FaultyRecoveryFolder> editor(root);
     const QString file = editor.env.writeFile(QStringLiteral("big.cog"), "original");

@@ -25,8 +25,12 @@ class AppSettings : public QSettings {
 }  // namespace
 
 #ifdef Q_OS_WIN
+// $TORVANE_SETTINGS_KEY, a key under the current user, stands in for the
+// program's own, as $XDG_CONFIG_HOME does elsewhere: an editor started by a
+// test keeps its settings apart from the user's.
 QtSettingsStore::QtSettingsStore()
-    : registryRoot_(QStringLiteral("HKEY_CURRENT_USER\\Software\\Torvane Edit")) {}
+    : registryRoot_(QStringLiteral("HKEY_CURRENT_USER\\") +
+                    qEnvironmentVariable("TORVANE_SETTINGS_KEY", QStringLiteral("Software\\Torvane Edit"))) {}
 #endif
 
 QString QtSettingsStore::GetSetting(const QString& app, const QString& section, const QString& key) {

@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QFile>
+#include <QFileInfo>
 #include <QSettings>
 
 #include "workspace/Startup.h"
@@ -52,7 +53,7 @@ QString TestEnv::writeFile(const QString& name, const QByteArray& bytes) const {
 }
 
 QByteArray TestEnv::readFile(const QString& name) const {
-  QFile f(name.startsWith(QLatin1Char('/')) ? name : path(name));
+  QFile f(QFileInfo(name).isAbsolute() ? name : path(name));
   if (!f.open(QIODevice::ReadOnly)) return QByteArray("<missing>");
   return f.readAll();
 }

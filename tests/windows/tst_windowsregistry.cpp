@@ -58,8 +58,8 @@ void WindowsRegistryTest::readsRealValues_data() {
   QTest::addColumn<QByteArray>("stored");
   QTest::addColumn<bool>("found");
   QTest::addColumn<QString>("expected");
-  QTest::newRow("text") << REG_SZ << QByteArray("C:\\Tools\\Info.exe", 18) << true << QStringLiteral("C:\\Tools\\Info.exe");
-  QTest::newRow("number") << REG_DWORD << QByteArray("\x0A\x0B\xFC\x01", 4) << true << QStringLiteral("&h01FC0B0A");
+  QTest::newRow("text") << quint32(REG_SZ) << QByteArray("C:\\Tools\\Info.exe", 18) << true << QStringLiteral("C:\\Tools\\Info.exe");
+  QTest::newRow("number") << quint32(REG_DWORD) << QByteArray("\x0A\x0B\xFC\x01", 4) << true << QStringLiteral("&h01FC0B0A");
   QTest::newRow("no such value") << 0u << QByteArray() << false << QString();
 }
 
