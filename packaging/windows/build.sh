@@ -155,9 +155,12 @@ run_tests() {
   mkdir -p "$CACHE/fonts"
   cp -u /usr/share/fonts/truetype/liberation/*.ttf /usr/share/fonts/truetype/dejavu/*.ttf "$CACHE/fonts/"
   wineserver -p
-  QT_QPA_FONTDIR=$(winepath -w "$CACHE/fonts" 2>/dev/null)
-  export QT_QPA_FONTDIR
-  (cd "$BUILD_DIR" && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j"$JOBS") || rc=$?
+  # Wine hands no QT_ variable of the host to a Windows program (they are
+  # meant for the host's Qt), so the platform and the fonts are set in the
+  # user's environment in the registry of this prefix, which only the tests use.
+  wine reg add 'HKCU\Environment' /v QT_QPA_PLATFORM /d offscreen /f >/dev/null 2>&1
+  wine reg add 'HKCU\Environment' /v QT_QPA_FONTDIR /d "$(winepath -w "$CACHE/fonts" 2>/dev/null)" /f >/dev/null 2>&1
+  (cd "$BUILD_DIR" && ctest --output-on-failure -j"$JOBS") || rc=$?
   wineserver -k || true
   log "tests under Wine ran in $(( SECONDS - start )) s"
   return $rc
