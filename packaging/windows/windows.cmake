@@ -40,9 +40,12 @@ foreach(program ${TORVANE_WINDOWS_PROGRAMS})
   # needed to start.
   target_link_options(${program} PRIVATE -static -static-libgcc -static-libstdc++)
   # A static Qt has only the plugins linked in: the windows platform for the
-  # desktop, offscreen for the headless tests, the native widget style.
+  # desktop, offscreen for the headless tests, the native widget style, and
+  # the readers of the pictures' formats (the splash banner is a JPEG, the
+  # about box picture a GIF, the icons ICO).
   qt_import_plugins(${program}
-    INCLUDE Qt6::QWindowsIntegrationPlugin Qt6::QOffscreenIntegrationPlugin Qt6::QWindowsVistaStylePlugin)
+    INCLUDE Qt6::QWindowsIntegrationPlugin Qt6::QOffscreenIntegrationPlugin Qt6::QWindowsVistaStylePlugin
+            Qt6::QJpegPlugin Qt6::QGifPlugin Qt6::QICOPlugin)
 endforeach()
 
 # build-windows/torvane-edit-<version>-win64.zip: the programs, stripped,

@@ -5,6 +5,8 @@
 #include <QDir>
 #include <cstdio>
 
+#include "platform/CallersConsole.h"
+
 #ifdef Q_OS_WIN
 #include <windows.h>
 #include <shellapi.h>
@@ -90,6 +92,7 @@ QString VersionText() {
 }
 
 int FinishWithoutWindow(const LaunchRequest& request) {
+  if (request.action != LaunchRequest::Run) UseCallersConsole();
   switch (request.action) {
     case LaunchRequest::ShowHelp:
       std::fputs(qPrintable(UsageText()), stdout);
