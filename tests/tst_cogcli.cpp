@@ -8,7 +8,9 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#ifndef Q_OS_WIN
 #include <unistd.h>
+#endif
 
 namespace {
 
@@ -158,6 +160,10 @@ void CogCliTest::folderIsSearchedRecursively() {
 }
 
 void CogCliTest::unreadableFileIsNamedAndTheOthersChecked() {
+#ifdef Q_OS_WIN
+  QSKIP("a test cannot make a dangling link or an unreadable file there: QFile::link makes a shell shortcut, "
+        "which is a file like any other, and files have no mode bits");
+#else
   QTemporaryDir dir;
   write(dir.filePath("mod/a.cog"), kFaulty);
   write(dir.filePath("mod/z.cog"), kWarning);
@@ -176,6 +182,7 @@ void CogCliTest::unreadableFileIsNamedAndTheOthersChecked() {
     QCOMPARE(locked.exitCode, 2);
     QVERIFY2(locked.err.contains("locked.cog: cannot read: Permission denied"), qPrintable(locked.err));
   }
+#endif
 }
 
 void CogCliTest::gameOption() {
