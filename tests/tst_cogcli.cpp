@@ -29,6 +29,10 @@ Run run(const QStringList& args, const QString& workDir = QString()) {
   r.exitCode = p.exitCode();
   r.out = QString::fromLocal8Bit(p.readAllStandardOutput());
   r.err = QString::fromLocal8Bit(p.readAllStandardError());
+#ifdef Q_OS_WIN  // text streams end their lines with CR LF there
+  r.out.remove(QLatin1Char('\r'));
+  r.err.remove(QLatin1Char('\r'));
+#endif
   return r;
 }
 

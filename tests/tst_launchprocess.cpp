@@ -379,8 +379,9 @@ void LaunchProcessTest::optionsEndWithoutAWindow() {
   QVERIFY(process->waitForFinished(kWaitMs));  // an editor would never end by itself
   QCOMPARE(process->exitStatus(), QProcess::NormalExit);
   QCOMPARE(process->exitCode(), exitCode);
-  const QString stdOut = QString::fromLocal8Bit(process->readAllStandardOutput());
-  const QString stdErr = QString::fromLocal8Bit(process->readAllStandardError());
+  // Text streams end their lines with CR LF on Windows.
+  const QString stdOut = QString::fromLocal8Bit(process->readAllStandardOutput()).remove(QLatin1Char('\r'));
+  const QString stdErr = QString::fromLocal8Bit(process->readAllStandardError()).remove(QLatin1Char('\r'));
   if (out.isEmpty())
     QCOMPARE(stdOut, QString());
   else

@@ -154,9 +154,11 @@ class RecoveryTest : public QObject {
     QCOMPARE(copy->text, text);
     QCOMPARE(copy->caption, QStringLiteral("Untitled:1"));
     QCOMPARE(copy->fileName, QString());
+#ifndef Q_OS_WIN  // no mode bits there: the folder in the user's profile is the user's alone
     QCOMPARE(modeOf(root), 0700);
     QCOMPARE(modeOf(set), 0700);
     QCOMPARE(modeOf(QDir(set).filePath(QStringLiteral("1.copy"))), 0600);
+#endif
   }
 
   void unchangedDocumentsAreNeverCopied() {
@@ -218,10 +220,12 @@ class RecoveryTest : public QObject {
       alive.flush();
       // Even a lock last touched long ago stays its owner's while it runs.
       const QString lock = QDir(QDir(root).filePath(alive.folder.ownSet())).filePath(QStringLiteral("lock"));
+#ifndef Q_OS_WIN  // there a held lock cannot even be opened for writing by another
       QFile lockFile(lock);
       QVERIFY(lockFile.open(QIODevice::ReadWrite));
       QVERIFY(lockFile.setFileTime(QDateTime::currentDateTime().addDays(-3), QFileDevice::FileModificationTime));
       lockFile.close();
+#endif
 
       RecoveryInstance second(root);
       QCOMPARE(second.env.runtime.messages.size(), 0);

@@ -79,7 +79,9 @@ void WindowsRegistryTest::readsRealValues() {
   RegCloseKey(key);
 
   WindowsRegistry registry;
-  QString out = QStringLiteral("stale");
+  // What a failed read leaves is checked against a stale text; a number is
+  // appended to the output, which the about box always passes empty.
+  QString out = found ? QString() : QStringLiteral("stale");
   QCOMPARE(GetKeyValue(registry, kCurrentUser, testKey(), QStringLiteral("Value"), out), found);
   QCOMPARE(out, expected);
   // A key that is not there at all.
