@@ -8,7 +8,9 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#ifndef Q_OS_WIN
 #include <unistd.h>
+#endif
 
 namespace {
 
@@ -27,6 +29,10 @@ Run run(const QStringList& args, const QString& workDir = QString()) {
   r.exitCode = p.exitCode();
   r.out = QString::fromLocal8Bit(p.readAllStandardOutput());
   r.err = QString::fromLocal8Bit(p.readAllStandardError());
+#ifdef Q_OS_WIN  // text streams end their lines with CR LF there
+  r.out.remove(QLatin1Char('\r'));
+  r.err.remove(QLatin1Char('\r'));
+#endif
   return r;
 }
 
@@ -153,11 +159,16 @@ void CogCliTest::folderIsSearchedRecursively() {
   QCOMPARE(r.exitCode, 1);
   QVERIFY2(r.err == "3 files checked: 2 errors, 1 warning, 0 notes\n", qPrintable(r.err));
   QStringList files;
-  for (const QString& line : r.out.split('\n', Qt::SkipEmptyParts)) files << line.section(':', 0, 0);
+  for (const QString& line : r.out.split('\n', Qt::SkipEmptyParts))
+    files << QDir::fromNativeSeparators(line.section(':', 0, 0));  // found in a folder: the system's notation
   QCOMPARE(files, QStringList({"mod/b.COG", "mod/b.COG", "mod/deep/er/c.Cog"}));
 }
 
 void CogCliTest::unreadableFileIsNamedAndTheOthersChecked() {
+#ifdef Q_OS_WIN
+  QSKIP("a test cannot make a dangling link or an unreadable file there: QFile::link makes a shell shortcut, "
+        "which is a file like any other, and files have no mode bits");
+#else
   QTemporaryDir dir;
   write(dir.filePath("mod/a.cog"), kFaulty);
   write(dir.filePath("mod/z.cog"), kWarning);
@@ -176,6 +187,7 @@ void CogCliTest::unreadableFileIsNamedAndTheOthersChecked() {
     QCOMPARE(locked.exitCode, 2);
     QVERIFY2(locked.err.contains("locked.cog: cannot read: Permission denied"), qPrintable(locked.err));
   }
+#endif
 }
 
 void CogCliTest::gameOption() {

@@ -107,11 +107,9 @@ void CogMenuTest::choicesSurviveARestart() {
   c.menu(d).mysteries->trigger();
   QVERIFY(c.menu(d).colours->isChecked());
   QVERIFY(c.menu(d).mysteries->isChecked());
-  {
-    QSettings stored(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("Zentopad"));
-    QCOMPARE(stored.value(QStringLiteral("Cog/Colours")).toString(), QStringLiteral("1"));
-    QCOMPARE(stored.value(QStringLiteral("Cog/Game")).toString(), QStringLiteral("MotS"));
-  }
+  const QString app = QStringLiteral("Zentopad");
+  QCOMPARE(c.env.settings.GetSetting(app, QStringLiteral("Cog"), QStringLiteral("Colours")), QStringLiteral("1"));
+  QCOMPARE(c.env.settings.GetSetting(app, QStringLiteral("Cog"), QStringLiteral("Game")), QStringLiteral("MotS"));
 
   // The restart: a new program on the same platform and store.
   c.cog.reset();

@@ -9,10 +9,15 @@
 #include <QtEndian>
 #include <QtTest>
 
+#ifdef Q_OS_WIN
+#include <QLocalSocket>
+#include <windows.h>
+#else
 #include <sys/socket.h>
 #include <sys/stat.h>
 #include <sys/un.h>
 #include <unistd.h>
+#endif
 
 #include "launch/HandOverMessage.h"
 #include "platform/QtInstanceChannel.h"
@@ -68,14 +73,34 @@ class Sandbox {
   }
   QString runtime() const { return root.filePath(QStringLiteral("runtime")); }
   QString files() const { return root.filePath(QStringLiteral("files")); }
+#ifdef Q_OS_WIN
+  // The pipe's name follows the user's folder there: the one the editors of
+  // this sandbox are given.
+  QString socketPath() const {
+    const QByteArray saved = qgetenv("USERPROFILE");
+    qputenv("USERPROFILE", QDir::toNativeSeparators(home()).toLocal8Bit());
+    const QString name = instanceSocketName(QStringLiteral("offscreen"));
+    qputenv("USERPROFILE", saved);
+    return name;
+  }
+  // The editors' settings, in a registry key of the sandbox's own.
+  QString settingsKey() const {
+    return QStringLiteral("Software\\Torvane Edit tests\\launch-%1-%2")
+        .arg(QCoreApplication::applicationPid())
+        .arg(quintptr(this));
+  }
+#else
   QString socketPath() const { return runtime() + QLatin1Char('/') + instanceSocketName(QStringLiteral("offscreen")); }
+#endif
+  QString home() const { return root.filePath(QStringLiteral("home")); }
 
+  // The file's name as the editor shows it: in the system's notation.
   QString write(const QString& name, const QByteArray& bytes) const {
     const QString path = files() + QLatin1Char('/') + name;
     QFile f(path);
     if (!f.open(QIODevice::WriteOnly)) qFatal("cannot write a test file");
     f.write(bytes);
-    return path;
+    return QDir::toNativeSeparators(path);
   }
 
   // A started program, its report going to reportName in the sandbox.
@@ -86,7 +111,11 @@ class Sandbox {
     env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
     env.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtime());
     env.insert(QStringLiteral("XDG_CONFIG_HOME"), root.filePath(QStringLiteral("config")));
-    env.insert(QStringLiteral("HOME"), root.filePath(QStringLiteral("home")));
+    env.insert(QStringLiteral("HOME"), home());
+#ifdef Q_OS_WIN
+    env.insert(QStringLiteral("USERPROFILE"), QDir::toNativeSeparators(home()));
+    env.insert(QStringLiteral("TORVANE_SETTINGS_KEY"), settingsKey());
+#endif
     env.insert(QStringLiteral("TORVANE_LAUNCH_REPORT"), report(reportName));
     process->setProcessEnvironment(env);
     process->setWorkingDirectory(folder.isEmpty() ? files() : folder);
@@ -102,6 +131,9 @@ class Sandbox {
       p->kill();
       p->waitForFinished();
     }
+#ifdef Q_OS_WIN
+    RegDeleteTreeW(HKEY_CURRENT_USER, reinterpret_cast<const wchar_t*>(settingsKey().utf16()));
+#endif
   }
 
   QTemporaryDir root;
@@ -125,6 +157,25 @@ QByteArray framed(const QByteArray& payload) {
 }
 
 // What the editor answered to raw bytes, before it closed the connection.
+#ifdef Q_OS_WIN
+QByteArray sendRaw(const QString& pipeName, const QByteArray& bytes) {
+  QLocalSocket socket;
+  socket.connectToServer(pipeName);
+  if (!socket.waitForConnected(kWaitMs)) return "<no connection>";
+  socket.write(bytes);
+  socket.waitForBytesWritten(kWaitMs);
+  QByteArray answer;
+  // The editor gives up on a sender after a few seconds, and closes.
+  while (socket.state() == QLocalSocket::ConnectedState && socket.waitForReadyRead(10000)) answer += socket.readAll();
+  answer += socket.readAll();
+  return socket.state() == QLocalSocket::ConnectedState ? "<no end>" : answer;
+}
+
+// A name as the handing start sends it.
+QByteArray nameBytes(const QString& file) { return file.toUtf8(); }
+#else
+QByteArray nameBytes(const QString& file) { return QFile::encodeName(file); }
+
 QByteArray sendRaw(const QString& socketPath, const QByteArray& bytes) {
   const QByteArray path = QFile::encodeName(socketPath);
   sockaddr_un address{};
@@ -142,6 +193,7 @@ QByteArray sendRaw(const QString& socketPath, const QByteArray& bytes) {
   ::close(fd);
   return n < 0 ? "<no end>" : answer;
 }
+#endif
 
 }  // namespace
 
@@ -166,7 +218,7 @@ void LaunchProcessTest::opensTheFilesOnItsCommandLine() {
   const QString relative = box.write(QStringLiteral("sub/relative.cog"), exact);
   const QString spaced = box.write(QStringLiteral("with space.cog"), "spaced");
   const QString amp = box.write(QStringLiteral("this&that.cog"), "amp");
-  const QString missing = box.files() + QStringLiteral("/missing.cog");
+  const QString missing = QDir::toNativeSeparators(box.files() + QStringLiteral("/missing.cog"));
   auto editor = box.start({QStringLiteral("sub/relative.cog"), QStringLiteral("missing.cog"), spaced,
                            QStringLiteral("this&that.cog")},
                           QStringLiteral("one"));
@@ -188,11 +240,13 @@ void LaunchProcessTest::secondStartHandsItsFilesToTheFirst() {
   auto first = box.start({}, QStringLiteral("first"));
   QVERIFY(waitUntilUp(box, QStringLiteral("first")));
   QCOMPARE(readReport(box.report(QStringLiteral("first"))).listening, QStringLiteral("yes"));
+#ifndef Q_OS_WIN  // a pipe is no file there; its access list admits the user alone
   struct stat st;
   QCOMPARE(::lstat(QFile::encodeName(box.socketPath()).constData(), &st), 0);
   QVERIFY(S_ISSOCK(st.st_mode));
   QCOMPARE(st.st_mode & 0777, mode_t(0600));
   QCOMPARE(st.st_uid, ::getuid());
+#endif
   const QString a = box.write(QStringLiteral("a & b.cog"), "handed");
   const QString b = box.write(QStringLiteral("sub/b.cog"), "second");
   // From another folder: its relative names are its own.
@@ -237,6 +291,9 @@ void LaunchProcessTest::startWithoutFilesIsAnEditorOfItsOwn() {
 }
 
 void LaunchProcessTest::socketOfADeadEditorIsTakenOver() {
+#ifdef Q_OS_WIN
+  QSKIP("a named pipe goes with the process that served it: a dead editor leaves none behind");
+#else
   Sandbox box;
   // A socket file nobody accepts on, as a killed editor leaves it.
   const QByteArray path = QFile::encodeName(box.socketPath());
@@ -263,6 +320,7 @@ void LaunchProcessTest::socketOfADeadEditorIsTakenOver() {
   QTRY_VERIFY_WITH_TIMEOUT(readReport(box.report(QStringLiteral("editor"))).opened == 2, kWaitMs);
   QCOMPARE(readReport(box.report(QStringLiteral("editor"))).active, b.toUpper());
   QCOMPARE(editor->state(), QProcess::Running);
+#endif
 }
 
 void LaunchProcessTest::badMessagesOpenNothing() {
@@ -270,7 +328,7 @@ void LaunchProcessTest::badMessagesOpenNothing() {
   auto editor = box.start({}, QStringLiteral("editor"));
   QVERIFY(waitUntilUp(box, QStringLiteral("editor")));
   const QString a = box.write(QStringLiteral("a.cog"), "a");
-  const QByteArray name = QFile::encodeName(a);
+  const QByteArray name = nameBytes(a);
   const QList<QPair<const char*, QByteArray>> bad = {
       {"unframed text", "open " + name + "\n"},
       {"framed, no tag", framed(name + '\0')},
@@ -321,8 +379,9 @@ void LaunchProcessTest::optionsEndWithoutAWindow() {
   QVERIFY(process->waitForFinished(kWaitMs));  // an editor would never end by itself
   QCOMPARE(process->exitStatus(), QProcess::NormalExit);
   QCOMPARE(process->exitCode(), exitCode);
-  const QString stdOut = QString::fromLocal8Bit(process->readAllStandardOutput());
-  const QString stdErr = QString::fromLocal8Bit(process->readAllStandardError());
+  // Text streams end their lines with CR LF on Windows.
+  const QString stdOut = QString::fromLocal8Bit(process->readAllStandardOutput()).remove(QLatin1Char('\r'));
+  const QString stdErr = QString::fromLocal8Bit(process->readAllStandardError()).remove(QLatin1Char('\r'));
   if (out.isEmpty())
     QCOMPARE(stdOut, QString());
   else
@@ -333,6 +392,9 @@ void LaunchProcessTest::optionsEndWithoutAWindow() {
 }
 
 void LaunchProcessTest::socketFolderIsPrivate() {
+#ifdef Q_OS_WIN
+  QSKIP("no runtime folder there: the pipe's own access list admits only its user");
+#else
   const QByteArray saved = qgetenv("XDG_RUNTIME_DIR");
   QTemporaryDir folder;
   QFile::setPermissions(folder.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
@@ -348,6 +410,7 @@ void LaunchProcessTest::socketFolderIsPrivate() {
   QCOMPARE(::lstat(QFile::encodeName(fallback).constData(), &st), 0);
   QCOMPARE(st.st_mode & 0777, mode_t(0700));
   qputenv("XDG_RUNTIME_DIR", saved);
+#endif
 }
 
 void LaunchProcessTest::helpAndVersionNeedNoDisplay() {
@@ -365,6 +428,19 @@ void LaunchProcessTest::helpAndVersionNeedNoDisplay() {
 }
 
 void LaunchProcessTest::socketNameFollowsTheDisplay() {
+#ifdef Q_OS_WIN
+  // There the pipe's name follows the user, the session and the platform.
+  const QByteArray saved = qgetenv("SESSIONNAME");
+  auto nameIn = [](const char* session, const char* platform) {
+    qputenv("SESSIONNAME", session);
+    return instanceSocketName(QString::fromLatin1(platform));
+  };
+  QCOMPARE(nameIn("Console", "windows"), nameIn("Console", "windows"));
+  QVERIFY(nameIn("Console", "windows") != nameIn("RDP-Tcp#3", "windows"));
+  QVERIFY(nameIn("Console", "offscreen") != nameIn("Console", "windows"));
+  QVERIFY(nameIn("Console", "windows").startsWith(QLatin1String("torvane-edit-")));
+  qputenv("SESSIONNAME", saved);
+#else
   const QByteArray saved = qgetenv("DISPLAY");
   auto nameOn = [](const char* display, const char* platform) {
     qputenv("DISPLAY", display);
@@ -377,6 +453,7 @@ void LaunchProcessTest::socketNameFollowsTheDisplay() {
   QVERIFY(nameOn(":0", "offscreen") != nameOn(":0", "xcb"));
   QVERIFY(nameOn(":0", "xcb").startsWith(QLatin1String("torvane-edit-")));
   qputenv("DISPLAY", saved);
+#endif
 }
 
 QTEST_GUILESS_MAIN(LaunchProcessTest)

@@ -158,7 +158,11 @@ void OpenFilesTest::unreachableNameOpensNothing() {
   TestEnv env;
   QDir(env.dir.path()).mkdir(QStringLiteral("folder"));
   env.writeFile(QStringLiteral("plain.txt"), "text");
+#ifdef Q_OS_WIN
+  if (name == QStringLiteral("pipe")) QSKIP("Windows keeps its pipes outside the file system: no name in a folder is one");
+#else
   QCOMPARE(::mkfifo(QFile::encodeName(env.path(QStringLiteral("pipe"))).constData(), 0644), 0);
+#endif
   const QString path = env.path(name);
 
   // Through the dialog: the length cannot be read.
@@ -213,6 +217,9 @@ void OpenFilesTest::failedReadOpensNoWindow() {
 // A file that opens but cannot be read: the kernel refuses reads of this
 // process's own memory at offset 0, even for root.
 void OpenFilesTest::failedReadOnARealDevice() {
+#ifdef Q_OS_WIN
+  QSKIP("/proc is Linux's (under Wine the host's shows through drive Z:, read by Wine's rules)");
+#endif
   const QString path = QStringLiteral("/proc/self/mem");
   if (!QFileInfo(path).isFile()) QSKIP("no /proc/self/mem on this system");
   TestEnv env;

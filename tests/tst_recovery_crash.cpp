@@ -41,8 +41,13 @@ struct Editor {
     set = QString::fromUtf8(line.mid(6).trimmed());
     return true;
   }
+  // Ended at once, with no chance to clean up.
   void kill9() {
+#ifdef Q_OS_WIN
+    process->kill();  // TerminateProcess there
+#else
     ::kill(pid_t(process->processId()), SIGKILL);
+#endif
     process->waitForFinished(10000);
   }
   ~Editor() {

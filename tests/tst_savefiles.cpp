@@ -171,6 +171,9 @@ void SaveFilesTest::failedWriteSaysWhyAndKeepsEverything_data() {
 }
 
 void SaveFilesTest::failedWriteSaysWhyAndKeepsEverything() {
+#ifdef Q_OS_WIN
+  QSKIP("the causes above name folders with '/'; tests/windows/tst_windowspaths checks them in Windows' notation");
+#endif
   QFETCH(QString, name);
   QFETCH(QString, cause);
   TestEnv env;
@@ -199,7 +202,9 @@ void SaveFilesTest::deviceFailureLeavesTheOldFileAsItWas_data() {
   QTest::addColumn<int>("errnum");
   QTest::addColumn<QString>("cause");
   QTest::newRow("full disk") << ENOSPC << QStringLiteral("there is no space left on the device.");
+#ifdef EDQUOT  // not a code of Windows
   QTest::newRow("quota") << EDQUOT << QStringLiteral("there is no space left on the device.");
+#endif
   QTest::newRow("permission denied") << EACCES << QStringLiteral("permission denied.");
   QTest::newRow("read-only disk") << EROFS << QStringLiteral("the disk is read-only.");
   QTest::newRow("device error") << EIO << QStringLiteral("the device reported an input/output error.");
@@ -245,10 +250,15 @@ void SaveFilesTest::systemFilesAreNeverReplaced_data() {
 void SaveFilesTest::systemFilesAreNeverReplaced() {
   QFETCH(QString, path);
   QFETCH(QString, cause);
+#ifdef Q_OS_WIN
+  QSKIP("Windows has neither pipes in the file system nor /proc (under Wine the host's shows through drive Z:)");
+#endif
   TestEnv env;
   if (!path.startsWith(QLatin1Char('/'))) {
     path = env.path(path);
+#ifndef Q_OS_WIN
     QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0644), 0);
+#endif
   }
   if (!QFileInfo::exists(path)) QSKIP("not on this system");
   const bool wasFile = QFileInfo(path).isFile();
@@ -262,6 +272,9 @@ void SaveFilesTest::systemFilesAreNeverReplaced() {
 }
 
 void SaveFilesTest::savingKeepsPermissions() {
+#ifdef Q_OS_WIN
+  QSKIP("Windows files have no owner, group and execute bits: Qt maps only the read-only attribute onto them");
+#endif
   TestEnv env;
   const QString path = env.writeFile(QStringLiteral("perm.cog"), "old");
   const QFile::Permissions wanted = QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup | QFile::ExeOwner;
@@ -274,6 +287,9 @@ void SaveFilesTest::savingKeepsPermissions() {
 }
 
 void SaveFilesTest::savingWritesThroughASymbolicLink() {
+#ifdef Q_OS_WIN
+  QSKIP("QFile::link makes a shell shortcut on Windows, not a symbolic link; making those needs a privilege");
+#endif
   TestEnv env;
   QDir(env.dir.path()).mkdir(QStringLiteral("real"));
   const QString target = env.writeFile(QStringLiteral("real/target.cog"), "old");

@@ -5,6 +5,13 @@
 #include <QDir>
 #include <cstdio>
 
+#include "platform/CallersConsole.h"
+
+#ifdef Q_OS_WIN
+#include <windows.h>
+#include <shellapi.h>
+#endif
+
 LaunchRequest ParseCommandLine(const QStringList& arguments, const QString& startFolder) {
   QCommandLineParser parser;
   const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")}, QString());
@@ -27,13 +34,26 @@ LaunchRequest ParseCommandLine(const QStringList& arguments, const QString& star
   }
   const QDir start(startFolder);
   for (const QString& name : parser.positionalArguments())
-    request.files.append(QDir::cleanPath(start.absoluteFilePath(name)));
+    // In the system's own notation, as the open dialog gives names there: one
+    // file has one caption however it was opened.
+    request.files.append(QDir::toNativeSeparators(QDir::cleanPath(start.absoluteFilePath(name))));
   return request;
 }
 
 std::optional<LaunchRequest> EarlyRequest(int argc, char** argv, const QString& startFolder) {
   QStringList arguments;
+#ifdef Q_OS_WIN
+  // argv is in the ANSI code page there, which cannot name every file.
+  Q_UNUSED(argc);
+  Q_UNUSED(argv);
+  int count = 0;
+  if (wchar_t** wide = CommandLineToArgvW(GetCommandLineW(), &count)) {
+    for (int i = 0; i < count; ++i) arguments.append(QString::fromWCharArray(wide[i]));
+    LocalFree(wide);
+  }
+#else
   for (int i = 0; i < argc; ++i) arguments.append(QString::fromLocal8Bit(argv[i]));
+#endif
   const LaunchRequest request = ParseCommandLine(arguments, startFolder);
   if (request.action == LaunchRequest::UsageError) return std::nullopt;  // perhaps an option of Qt's
   return request;
@@ -72,6 +92,7 @@ QString VersionText() {
 }
 
 int FinishWithoutWindow(const LaunchRequest& request) {
+  if (request.action != LaunchRequest::Run) UseCallersConsole();
   switch (request.action) {
     case LaunchRequest::ShowHelp:
       std::fputs(qPrintable(UsageText()), stdout);

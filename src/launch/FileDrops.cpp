@@ -1,6 +1,7 @@
 #include "launch/FileDrops.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QDropEvent>
 #include <QMimeData>
 #include <QUrl>
@@ -11,7 +12,7 @@ QStringList DroppedFiles(const QMimeData* data) {
   if (!data || !data->hasUrls()) return files;
   for (const QUrl& url : data->urls()) {
     if (!url.isLocalFile()) return QStringList();
-    files.append(url.toLocalFile());
+    files.append(QDir::toNativeSeparators(url.toLocalFile()));
   }
   return files;
 }

@@ -7,14 +7,32 @@
 
 namespace {
 const QByteArray kTag = QByteArrayLiteral("torvane-edit open\n");
+
+// Names travel as the system stores them: bytes on Linux and its kin; on
+// Windows, whose names are UTF-16, as UTF-8, which keeps every one.
+QByteArray nameBytes(const QString& file) {
+#ifdef Q_OS_WIN
+  return file.toUtf8();
+#else
+  return QFile::encodeName(file);
+#endif
 }
+
+QString nameOf(const QByteArray& bytes) {
+#ifdef Q_OS_WIN
+  return QString::fromUtf8(bytes);
+#else
+  return QFile::decodeName(bytes);
+#endif
+}
+}  // namespace
 
 QList<QByteArray> HandOverMessages(const QStringList& files) {
   QList<QByteArray> messages;
   QByteArray message = kTag;
   int count = 0;
   for (const QString& file : files) {
-    const QByteArray name = QFile::encodeName(file);
+    const QByteArray name = nameBytes(file);
     if (name.isEmpty() || name.size() > MaxHandOverNameBytes || name.contains('\0')) continue;
     if (count == MaxHandOverFiles || message.size() + name.size() + 1 > InstanceChannel::MaxMessageBytes) {
       messages.append(message);
@@ -37,8 +55,8 @@ std::optional<QStringList> ReadHandOverMessage(const QByteArray& message) {
   if (names.size() > MaxHandOverFiles) return std::nullopt;
   QStringList files;
   for (const QByteArray& name : names) {
-    if (name.isEmpty() || name.size() > MaxHandOverNameBytes || !name.startsWith('/')) continue;
-    const QString file = QFile::decodeName(name);
+    if (name.isEmpty() || name.size() > MaxHandOverNameBytes) continue;
+    const QString file = nameOf(name);
     if (QDir::isAbsolutePath(file)) files.append(file);
   }
   return files;

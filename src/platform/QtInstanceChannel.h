@@ -5,6 +5,7 @@
 #include "platform/InstanceChannel.h"
 
 class QLocalServer;
+class QLockFile;
 class QSocketNotifier;
 
 // The channel as a local stream socket named for the user and the display,
@@ -35,6 +36,7 @@ class QtInstanceChannel : public InstanceChannel {
   QString path_;
   Receiver receiver_;
 #ifdef Q_OS_WIN
+  std::unique_ptr<QLockFile> lock_;  // held while this editor serves the pipe
   std::unique_ptr<QLocalServer> server_;
 #else
   bool someoneListens() const;

@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QLocalServer>
 #include <QLocalSocket>
+#include <QLockFile>
 #include <QTimer>
 #include <QtEndian>
 
@@ -108,9 +109,14 @@ InstanceChannel::Delivery QtInstanceChannel::Send(const QByteArray& message) {
 
 bool QtInstanceChannel::Listen(Receiver receiver) {
   if (server_) return false;
+  // Two servers may share a pipe's name on Windows. A lock file of the
+  // user's, held while this editor serves, makes the first of two starts at
+  // the same moment the only one; a dead editor's lock is taken over.
+  auto lock = std::make_unique<QLockFile>(QDir::temp().filePath(path_ + QStringLiteral(".lock")));
+  lock->setStaleLockTime(0);  // stale only when its process is gone
+  if (!lock->tryLock(0)) return false;
   // A pipe goes with the process that served it: none is ever left behind,
-  // so a pipe that answers belongs to a live editor. Two servers may share a
-  // pipe's name on Windows, so ask before serving it.
+  // so a pipe that answers belongs to a live editor.
   {
     QLocalSocket probe;
     probe.connectToServer(path_);
@@ -120,6 +126,7 @@ bool QtInstanceChannel::Listen(Receiver receiver) {
   server->setSocketOptions(QLocalServer::UserAccessOption);
   if (!server->listen(path_)) return false;
   receiver_ = std::move(receiver);
+  lock_ = std::move(lock);
   QLocalServer* raw = server.get();
   QObject::connect(raw, &QLocalServer::newConnection, raw, [this, raw] {
     while (QLocalSocket* socket = raw->nextPendingConnection()) new Connection(socket, receiver_, raw);

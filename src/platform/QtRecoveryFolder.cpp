@@ -59,7 +59,7 @@ QtRecoveryFolder::QtRecoveryFolder(const QString& root) : root_(root) {}
 QtRecoveryFolder::~QtRecoveryFolder() = default;  // the locks let go; the copies stay
 
 QString QtRecoveryFolder::standardRoot() {
-  return QDir(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)).filePath(QStringLiteral("recovery"));
+  return QDir(QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation)).filePath(QStringLiteral("recovery"));
 }
 
 QString QtRecoveryFolder::ownSet() const {

@@ -64,6 +64,11 @@ QStringList nameFiltersFromPipeFilter(const QString& filter) {
 QString resolveInitialFolder(const QString& initDir) {
   QString native = initDir;
   native.replace(QLatin1Char('\\'), QLatin1Char('/'));
+#ifdef Q_OS_WIN
+  // A folder from the root without a drive is on the current drive.
+  if (native.startsWith(QLatin1Char('/')) && !native.startsWith(QLatin1String("//")))
+    native = QDir::currentPath().left(2) + native;
+#endif
   const QStringList candidates = {native, QDir::home().filePath(native.section(QLatin1Char('/'), -1))};
   for (const QString& c : candidates)
     if (!c.isEmpty() && QFileInfo(c).isDir()) return QFileInfo(c).absoluteFilePath();

@@ -62,6 +62,12 @@ QString cause(int errnum, const QString& path, const QString& systemText, bool r
     case EIO: return QStringLiteral("the device reported an input/output error.");
     default: break;
   }
+  if (errnum == 0 && systemText.isEmpty()) {
+    // Without a word from the system (Windows gives none for some faults),
+    // a file where a folder should be still shows on the disk.
+    const QFileInfo found(nearestExisting(path));
+    if (found.exists() && !found.isDir()) return unreachableCause(path, reading);
+  }
   QString text = errnum != 0 ? QString::fromLocal8Bit(std::strerror(errnum)) : systemText;
   if (text.isEmpty()) text = QStringLiteral("the system gave no reason");
   if (!text.endsWith(QLatin1Char('.'))) text += QLatin1Char('.');

@@ -103,6 +103,18 @@ void ShowAboutBox(Program& program) {
 }
 
 namespace {
+// A text of the ANSI code page (the one where a registry exists), NULs inside
+// it kept: Windows' own conversion would stop at the first.
+QString fromAnsiExactly(const QByteArray& bytes) {
+  QString text;
+  const QList<QByteArray> pieces = bytes.split('\0');
+  for (qsizetype i = 0; i < pieces.size(); ++i) {
+    if (i > 0) text += QChar(0);
+    text += QString::fromLocal8Bit(pieces[i]);
+  }
+  return text;
+}
+
 // Where the system-information tool is registered, in the order tried.
 const QString kSysInfoKey = QStringLiteral("SOFTWARE\\Microsoft\\Shared Tools\\MSINFO");
 const QString kSysInfoValue = QStringLiteral("PATH");
@@ -155,7 +167,7 @@ bool GetKeyValue(Registry& registry, quint32 KeyRoot, const QString& KeyName, co
 
   switch (KeyValType) {
     case REG_SZ:
-      KeyVal = QString::fromLocal8Bit(trimmed);  // the ANSI code page where a registry exists
+      KeyVal = fromAnsiExactly(trimmed);
       break;
     case REG_DWORD: {
       // Most significant byte first, two digits each; the text is kept as built.

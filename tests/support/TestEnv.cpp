@@ -2,9 +2,20 @@
 
 #include <QCoreApplication>
 #include <QFile>
+#include <QFileInfo>
 #include <QSettings>
 
 #include "workspace/Startup.h"
+
+#ifdef Q_OS_WIN
+namespace {
+const QString kSoftware = QStringLiteral("HKEY_CURRENT_USER\\Software");
+const QString kTestsKey = QStringLiteral("Torvane Edit tests");
+QString processKey() {
+  return QStringLiteral("%1-%2").arg(QCoreApplication::applicationName()).arg(QCoreApplication::applicationPid());
+}
+}  // namespace
+#endif
 
 TestEnv::TestEnv(bool start, SystemServices* system, Registry* registry) {
   QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settingsDir.path());
@@ -20,7 +31,19 @@ TestEnv::TestEnv(bool start, SystemServices* system, Registry* registry) {
 TestEnv::~TestEnv() {
   frame.reset();
   QCoreApplication::processEvents();
+#ifdef Q_OS_WIN
+  QSettings software(kSoftware, QSettings::NativeFormat);
+  software.remove(kTestsKey + QLatin1Char('/') + processKey());
+  software.beginGroup(kTestsKey);
+  const bool othersLeft = !software.childGroups().isEmpty();
+  software.endGroup();
+  if (!othersLeft) software.remove(kTestsKey);
+#endif
 }
+
+#ifdef Q_OS_WIN
+QString TestEnv::testRegistryRoot() { return kSoftware + QLatin1Char('\\') + kTestsKey + QLatin1Char('\\') + processKey(); }
+#endif
 
 QString TestEnv::writeFile(const QString& name, const QByteArray& bytes) const {
   QFile f(path(name));
@@ -30,7 +53,7 @@ QString TestEnv::writeFile(const QString& name, const QByteArray& bytes) const {
 }
 
 QByteArray TestEnv::readFile(const QString& name) const {
-  QFile f(name.startsWith(QLatin1Char('/')) ? name : path(name));
+  QFile f(QFileInfo(name).isAbsolute() ? name : path(name));
   if (!f.open(QIODevice::ReadOnly)) return QByteArray("<missing>");
   return f.readAll();
 }

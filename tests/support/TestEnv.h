@@ -1,6 +1,7 @@
 #pragma once
 // A fresh program for one test: scripted runtime, real files in a temporary
 // folder, a real settings store in a temporary location, and its frame.
+#include <QDir>
 #include <QTemporaryDir>
 #include <memory>
 
@@ -18,7 +19,12 @@ struct TestEnv {
   explicit TestEnv(bool start = true, SystemServices* system = nullptr, Registry* registry = nullptr);
   ~TestEnv();
 
+#ifdef Q_OS_WIN
+  // In the notation the open and save dialogs hand names back in there.
+  QString path(const QString& name) const { return QDir::toNativeSeparators(dir.filePath(name)); }
+#else
   QString path(const QString& name) const { return dir.filePath(name); }
+#endif
   QString writeFile(const QString& name, const QByteArray& bytes) const;
   QByteArray readFile(const QString& name) const;
 
@@ -30,7 +36,15 @@ struct TestEnv {
   QTemporaryDir settingsDir;
   FakeRuntime runtime;
   QtSystemServices realSystem;
+#ifdef Q_OS_WIN
+  // The store is the registry there, which QSettings::setPath does not move:
+  // each test program keeps its own key, emptied when a test's program ends,
+  // and the user's own settings are never touched.
+  QtSettingsStore settings{testRegistryRoot()};
+  static QString testRegistryRoot();
+#else
   QtSettingsStore settings;
+#endif
   NoRegistry noRegistry;
   std::unique_ptr<Platform> platform;
   std::unique_ptr<Program> program;
