@@ -126,6 +126,15 @@ class Sandbox {
   QString report(const QString& name) const { return root.filePath(name + QStringLiteral(".report")); }
 
   ~Sandbox() {
+    // A failed case shows what each start reported and said.
+    if (QTest::currentTestFailed()) {
+      for (const QFileInfo& entry : QDir(root.path()).entryInfoList({QStringLiteral("*.report")}, QDir::Files)) {
+        QFile file(entry.filePath());
+        if (file.open(QIODevice::ReadOnly)) qWarning().noquote() << entry.fileName() << "\n" << file.readAll();
+      }
+      for (const auto& p : started)
+        qWarning().noquote() << p->arguments() << p->state() << p->exitCode() << p->readAllStandardError();
+    }
     for (const auto& p : started) {
       if (p->state() == QProcess::NotRunning) continue;
       p->kill();
