@@ -53,8 +53,10 @@ int main(int argc, char** argv) {
   CogEditing cog(program);
   frmMDI frame(program);
   MDIForm_Load(program);
-  OfferRecoveredDocuments(program);
+  // Listening before the recovery question: a start made while it waits
+  // hands its files here, and they open once it is answered.
   QtDesktopWindows desktop;
   Launcher launcher(program, channel, desktop, *handOver);
+  OfferRecoveredDocuments(program);
   return app.exec();
 }

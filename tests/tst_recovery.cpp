@@ -238,6 +238,33 @@ class RecoveryTest : public QObject {
     QCOMPARE(fresh.env.documents().size(), 1);
   }
 
+  // A stopped instance's process number may belong to a live one again (a
+  // restart after a crash, a new Wine session): its set is still an orphan.
+  void orphanWhoseProcessNumberLivesAgainIsOffered() {
+    leaveOrphan("lost when it stopped", QString(), QByteArray());
+    const QString orphanLock = QDir(QDir(root).filePath(setsIn(root).value(0))).filePath(QStringLiteral("lock"));
+    QVERIFY(!QFileInfo::exists(orphanLock));
+    // A lock that names this very process, as a crash leaves it: nobody holds it.
+    QByteArray naming;
+    {
+      QLockFile live(tmp.filePath(QStringLiteral("live-%1.lock").arg(round)));
+      QVERIFY(live.tryLock(0));
+      QFile held(live.fileName());
+      QVERIFY(held.open(QIODevice::ReadOnly));
+      naming = held.readAll();
+    }
+    QVERIFY(naming.startsWith(QByteArray::number(QCoreApplication::applicationPid()) + '\n'));
+    writeAll(orphanLock, naming);
+
+    auto next = std::make_unique<BasicRecoveryInstance<>>(root, false);
+    next->env.runtime.msgBoxAnswers.enqueue(MsgBoxResult::Yes);
+    OfferRecoveredDocuments(next->program());
+    next->settle();
+    QCOMPARE(next->env.runtime.messages.size(), 1);
+    QCOMPARE(next->env.documents().size(), 2);
+    QCOMPARE(next->env.doc(2)->Text1->Text(), QByteArray("lost when it stopped"));
+  }
+
   void yesRecoversEveryDocument() {
     QTemporaryDir files;
     const QString real = files.filePath(QStringLiteral("sector.cog"));

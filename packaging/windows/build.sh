@@ -159,6 +159,9 @@ run_tests() {
   # meant for the host's Qt), so the platform and the fonts are set in the
   # user's environment in the registry of this prefix, which only the tests use.
   wine reg add 'HKCU\Environment' /v QT_QPA_PLATFORM /d offscreen /f >/dev/null 2>&1
+  # Without a console (none under Wine) Qt and its test library write to the
+  # system's debug log; this sends them to the standard streams CTest reads.
+  wine reg add 'HKCU\Environment' /v QT_FORCE_STDERR_LOGGING /d 1 /f >/dev/null 2>&1
   wine reg add 'HKCU\Environment' /v QT_QPA_FONTDIR /d "$(winepath -w "$CACHE/fonts" 2>/dev/null)" /f >/dev/null 2>&1
   (cd "$BUILD_DIR" && ctest --output-on-failure -j"$JOBS") || rc=$?
   wineserver -k || true

@@ -16,6 +16,11 @@
 #include "windows/frmNotePad.h"
 #include "workspace/Program.h"
 
+namespace {
+constexpr int kRetries = 100;
+constexpr int kRetryMs = 20;
+}  // namespace
+
 std::unique_ptr<LaunchReport> LaunchReport::FromEnvironment(Program& program, PendingFiles& pending,
                                                             bool listening) {
   const QString path = qEnvironmentVariable("TORVANE_LAUNCH_REPORT");
@@ -64,7 +69,13 @@ void LaunchReport::write() {
   for (const QString& message : messages_) out += "message\t" + message.toUtf8() + '\n';
   out += "opened\t" + QByteArray::number(opened_) + '\n';
   QSaveFile file(path_);
-  if (!file.open(QIODevice::WriteOnly)) return;
-  file.write(out);
-  file.commit();
+  const bool written = file.open(QIODevice::WriteOnly) && file.write(out) == out.size() && file.commit();
+  // On Windows a reader holding the report open stops its replacement: the
+  // reader lets go within moments, so write the then current state again.
+  if (written) {
+    retries_ = 0;
+  } else if (retries_ < kRetries) {
+    ++retries_;
+    QTimer::singleShot(kRetryMs, this, &LaunchReport::write);
+  }
 }

@@ -40,6 +40,7 @@ class LaunchReport : public QObject {
   QString path_;
   bool listening_;
   int opened_ = 0;
+  int retries_ = 0;
   QStringList messages_;
   QTimer boxes_;
 };

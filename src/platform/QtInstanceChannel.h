@@ -5,7 +5,6 @@
 #include "platform/InstanceChannel.h"
 
 class QLocalServer;
-class QLockFile;
 class QSocketNotifier;
 
 // The channel as a local stream socket named for the user and the display,
@@ -36,7 +35,7 @@ class QtInstanceChannel : public InstanceChannel {
   QString path_;
   Receiver receiver_;
 #ifdef Q_OS_WIN
-  std::unique_ptr<QLockFile> lock_;  // held while this editor serves the pipe
+  void* serving_ = nullptr;  // a named mutex of the session's, open while this editor serves the pipe
   std::unique_ptr<QLocalServer> server_;
 #else
   bool someoneListens() const;

@@ -6,9 +6,12 @@
 #include <QDir>
 #include <QLocalServer>
 #include <QLocalSocket>
-#include <QLockFile>
 #include <QTimer>
 #include <QtEndian>
+#include <qt_windows.h>
+
+#include <string>
+#include <utility>
 
 namespace {
 
@@ -17,13 +20,16 @@ constexpr int kAcknowledgeMs = InstanceChannel::AcknowledgeMs;
 constexpr int kReceiveMs = InstanceChannel::ReceiveMs;
 const QByteArray kAcknowledgement(InstanceChannel::Acknowledgement);
 
+// The profile folder as this process's environment names it: Qt's home
+// folder asks the system for the account's, which a test cannot move.
 QByteArray userName() {
+  const QByteArray profile = qEnvironmentVariable("USERPROFILE", QDir::homePath()).toUtf8();
   const QByteArray name = qgetenv("USERNAME");
-  return name.isEmpty() ? QDir::homePath().toUtf8() : name + '\n' + QDir::homePath().toUtf8();
+  return name.isEmpty() ? profile : name + '\n' + profile;
 }
 
 // One connection on the listening side: reads one framed message within the
-// limits, hands it on, answers, and closes.
+// limits, hands it on, answers, and closes once the sender has hung up.
 class Connection : public QObject {
  public:
   Connection(QLocalSocket* socket, InstanceChannel::Receiver& receiver, QObject* parent)
@@ -39,19 +45,20 @@ class Connection : public QObject {
 
  private:
   void readSome() {
-    if (finished_) return;
+    if (finished_ || answered_) return;
     const qsizetype room = 4 + InstanceChannel::MaxMessageBytes - received_.size();
     received_ += socket_->read(room);
     if (received_.size() < 4) return;
     const quint32 length = qFromBigEndian<quint32>(received_.constData());
     if (length > quint32(InstanceChannel::MaxMessageBytes)) return finish();
     if (received_.size() < 4 + qsizetype(length)) return;
-    if (receiver_ && receiver_(received_.mid(4, length))) {
-      socket_->write(kAcknowledgement);
-      socket_->flush();
-      socket_->waitForBytesWritten(kConnectMs);
-    }
-    finish();
+    if (!receiver_ || !receiver_(received_.mid(4, length))) return finish();
+    // Closing this end of a pipe throws away what the sender has not read
+    // yet: the answer stands until the sender hangs up, or time runs out.
+    answered_ = true;
+    socket_->write(kAcknowledgement);
+    socket_->flush();
+    timer_.start(kAcknowledgeMs);
   }
   void finish() {
     if (finished_) return;
@@ -65,6 +72,7 @@ class Connection : public QObject {
   InstanceChannel::Receiver& receiver_;
   QTimer timer_;
   QByteArray received_;
+  bool answered_ = false;
   bool finished_ = false;
 };
 
@@ -82,7 +90,10 @@ QString instanceSocketName(const QString& platform) {
 
 QtInstanceChannel::QtInstanceChannel(const QString& platform) : path_(instanceSocketName(platform)) {}
 
-QtInstanceChannel::~QtInstanceChannel() = default;
+QtInstanceChannel::~QtInstanceChannel() {
+  server_.reset();
+  if (serving_) CloseHandle(serving_);
+}
 
 InstanceChannel::Delivery QtInstanceChannel::Send(const QByteArray& message) {
   if (message.size() > MaxMessageBytes) return Delivery::NobodyListening;
@@ -109,12 +120,24 @@ InstanceChannel::Delivery QtInstanceChannel::Send(const QByteArray& message) {
 
 bool QtInstanceChannel::Listen(Receiver receiver) {
   if (server_) return false;
-  // Two servers may share a pipe's name on Windows. A lock file of the
-  // user's, held while this editor serves, makes the first of two starts at
-  // the same moment the only one; a dead editor's lock is taken over.
-  auto lock = std::make_unique<QLockFile>(QDir::temp().filePath(path_ + QStringLiteral(".lock")));
-  lock->setStaleLockTime(0);  // stale only when its process is gone
-  if (!lock->tryLock(0)) return false;
+  // Two servers may share a pipe's name on Windows. A named mutex, open
+  // while this editor serves, makes the first of two starts at the same
+  // moment the only one. The system closes it with its process, so a dead
+  // editor leaves nothing behind (a lock file would, and the dead editor's
+  // process number may by then belong to a live one).
+  const std::wstring mutexName = (QStringLiteral("Local\\") + path_).toStdWString();
+  HANDLE serving = CreateMutexW(nullptr, FALSE, mutexName.c_str());
+  if (!serving) return false;
+  if (GetLastError() == ERROR_ALREADY_EXISTS) {
+    CloseHandle(serving);
+    return false;
+  }
+  struct Release {
+    HANDLE handle;
+    ~Release() {
+      if (handle) CloseHandle(handle);
+    }
+  } release{serving};
   // A pipe goes with the process that served it: none is ever left behind,
   // so a pipe that answers belongs to a live editor.
   {
@@ -126,7 +149,7 @@ bool QtInstanceChannel::Listen(Receiver receiver) {
   server->setSocketOptions(QLocalServer::UserAccessOption);
   if (!server->listen(path_)) return false;
   receiver_ = std::move(receiver);
-  lock_ = std::move(lock);
+  serving_ = std::exchange(release.handle, nullptr);
   QLocalServer* raw = server.get();
   QObject::connect(raw, &QLocalServer::newConnection, raw, [this, raw] {
     while (QLocalSocket* socket = raw->nextPendingConnection()) new Connection(socket, receiver_, raw);

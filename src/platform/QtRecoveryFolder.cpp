@@ -161,8 +161,10 @@ QStringList QtRecoveryFolder::ClaimOrphans() {
   for (const QString& name : root.entryList(QDir::Dirs | QDir::NoDotAndDotDot | QDir::Hidden, QDir::Name)) {
     if (name == own_ || claimed_.count(name)) continue;
     auto lock = lockOf(root.filePath(name));
-    // Succeeds only when no live instance holds the set.
-    if (!lock->tryLock(0)) continue;
+    // Succeeds only when no live instance holds the set. The process number
+    // in a dead one's lock may name a live process again, so a lock file that
+    // no process holds (by the system's own file lock) is removed and taken.
+    if (!lock->tryLock(0) && !(lock->removeStaleLockFile() && lock->tryLock(0))) continue;
     claimed_[name] = std::move(lock);
     sets.append(name);
   }
