@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QLocalServer>
 #include <QLocalSocket>
+#include <QScopeGuard>
 #include <QTimer>
 #include <QtEndian>
 #include <qt_windows.h>
@@ -132,12 +133,9 @@ bool QtInstanceChannel::Listen(Receiver receiver) {
     CloseHandle(serving);
     return false;
   }
-  struct Release {
-    HANDLE handle;
-    ~Release() {
-      if (handle) CloseHandle(handle);
-    }
-  } release{serving};
+  auto release = qScopeGuard([&serving] {
+    if (serving) CloseHandle(serving);
+  });
   // A pipe goes with the process that served it: none is ever left behind,
   // so a pipe that answers belongs to a live editor.
   {
@@ -149,7 +147,7 @@ bool QtInstanceChannel::Listen(Receiver receiver) {
   server->setSocketOptions(QLocalServer::UserAccessOption);
   if (!server->listen(path_)) return false;
   receiver_ = std::move(receiver);
-  serving_ = std::exchange(release.handle, nullptr);
+  serving_ = std::exchange(serving, nullptr);
   QLocalServer* raw = server.get();
   QObject::connect(raw, &QLocalServer::newConnection, raw, [this, raw] {
     while (QLocalSocket* socket = raw->nextPendingConnection()) new Connection(socket, receiver_, raw);
